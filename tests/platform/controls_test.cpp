@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/extctrls.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/stdctrls.h"
+#include "tests/support/testsupport.h"
+
+namespace {
+
+struct Counter : TObject {
+    int changes = 0;
+    void Change(TObject*) { ++changes; }
+    void Other(TObject*) {}
+};
+
+class Host : public TQtControl<QWidget> {
+public:
+    explicit Host(TComponent* owner) : TQtControl<QWidget>(owner) {}
+};
+
+}  // namespace
+
+TEST(Closure, ComparesByObjectAndMethod)
+{
+    Counter a, b;
+    TNotifyEvent e1(&a, &Counter::Change), e2(&a, &Counter::Change);
+    EXPECT_EQ(e1, e2);
+    EXPECT_NE(e1, TNotifyEvent(&b, &Counter::Change));
+    EXPECT_NE(e1, TNotifyEvent(&a, &Counter::Other));
+    EXPECT_EQ(TNotifyEvent(), TNotifyEvent(nullptr));
+    EXPECT_FALSE(static_cast<bool>(TNotifyEvent()));
+}
+
+TEST(Components, OwnerDestroysOwnedAndForgetsDestroyed)
+{
+    auto* owner = new Host(nullptr);
+    auto* panel = new Host(owner);
+    panel->SetParent(owner);
+    auto* edit = new TEdit(owner);
+    edit->SetName("Edit1");
+    edit->SetParent(panel);  // Qt child of the panel, owned by the form
+    EXPECT_EQ(owner->FindComponent("edit1"), edit);
+    delete panel;            // takes the edit's widget along; the owner must forget it
+    EXPECT_EQ(owner->FindComponent("Edit1"), nullptr);
+    EXPECT_EQ(owner->ComponentCount(), 0);
+    auto* e2 = new TEdit(owner);
+    e2->SetParent(owner);
+    delete owner;  // no double delete (run under the sanitizers)
+}
+
+TEST(Edit, ChangeFiresForCodeAndMaxLengthLimitsOnlyTheOperator)
+{
+    Host form(nullptr);
+    TEdit edit(&form);
+    edit.SetParent(&form);
+    Counter c;
+    edit.OnChange = TNotifyEvent(&c, &Counter::Change);
+    edit.SetText("abc");
+    EXPECT_EQ(c.changes, 1);
+    edit.SetText("abc");  // same text: no change
+    EXPECT_EQ(c.changes, 1);
+    edit.SetMaxLength(2);
+    edit.SetText("abcdef");
+    EXPECT_EQ(edit.Text(), "abcdef");
+    edit.SetText("");
+    edit.insert("xyz");  // as typed: refused past the limit
+    EXPECT_LE(edit.Text().Length(), 2);
+}
+
+TEST(Edit, ExceptionInHandlerIsShownNotPropagated)
+{
+    MessageBoxRecorder boxes;
+    Host form(nullptr);
+    TEdit edit(&form);
+    edit.OnExit = TNotifyEvent(std::function<void(TObject*)>([](TObject*) { throw Exception("boom!"); }));
+    edit.DoExit();
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "boom!");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "vrx6120");
+}
+
+TEST(ComboBox, CodeSelectsSilentlyOperatorChangesFire)
+{
+    Host form(nullptr);
+    TComboBox box(&form);
+    box.SetStyle(csDropDownList);
+    box.Items()->Add("enabled");
+    box.Items()->Add("disabled");
+    Counter c;
+    box.OnChange = TNotifyEvent(&c, &Counter::Change);
+    box.SetItemIndex(1);
+    EXPECT_EQ(c.changes, 0);
+    EXPECT_EQ(box.Text(), "disabled");
+    emit box.activated(0);  // what the operator's pick sends
+    EXPECT_EQ(c.changes, 1);
+    box.SetItemIndex(5);
+    EXPECT_EQ(box.ItemIndex(), -1);
+}
+
+TEST(RadioGroup, CodeChangeOfItemIndexClicks)
+{
+    Host form(nullptr);
+    TRadioGroup group(&form);
+    group.Items()->Add("one");
+    group.Items()->Add("two");
+    Counter c;
+    group.OnClick = TNotifyEvent(&c, &Counter::Change);
+    group.SetItemIndex(1);
+    EXPECT_EQ(group.ItemIndex(), 1);
+    EXPECT_EQ(c.changes, 1);
+    group.SetItemIndex(1);
+    EXPECT_EQ(c.changes, 1);
+    group.SetItemIndex(9);
+    EXPECT_EQ(group.ItemIndex(), 1);
+}
