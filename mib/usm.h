@@ -1,0 +1,18 @@
+// Descriptor tables of the user-based security model MIB. Forms pick the list type and
+// key count.
+//
+// Tables (base OID, records):
+//   usmStats                       1.3.6.1.6.3.15.1.1, 6: statistics
+//   usmUserEntry                   1.3.6.1.6.3.15.1.2.2.1, 13: users
+#pragma once
+
+#include "common/qzoptionlist.h"
+#include "snmpvars/uisnmpvar.h"
+
+extern QzOptionList usmAuthProtocolOptions;  // authentication protocol, by OID
+extern QzOptionList usmPrivProtocolOptions;  // privacy protocol, by OID
+extern QzOptionList usmStorageTypeOptions;  // StorageType
+extern QzOptionList usmRowStatusOptions;  // RowStatus
+
+extern const UISnmpVar usmStats[];
+extern const UISnmpVar usmUserEntry[];
