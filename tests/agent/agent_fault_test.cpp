@@ -107,7 +107,7 @@ TEST(AgentFaults, DelayedReplies)
     EXPECT_EQ(ErrorOf(Snmp(agent, "snmpget", V2c(), {kSysName}, "0.2")), "timeout");
     EXPECT_EQ(ErrorOf(Snmp(agent, "snmpget", V2c(), {kSysName}, "5")), "noError");
     agent.Control("fault delay 0");
-    EXPECT_EQ(ErrorOf(Snmp(agent, "snmpget", V2c(), {kSysName}, "0.5")), "noError");
+    EXPECT_EQ(ErrorOf(Snmp(agent, "snmpget", V2c(), {kSysName})), "noError");
     // The late reply went out all the same.
     ASSERT_TRUE(agent.WaitForRequests(3));
     EXPECT_EQ(agent.Requests()[0].status, "noError");
@@ -119,7 +119,7 @@ TEST(AgentFaults, DroppedRequests)
     o.args = {"--fault", "drop 1"};
     SimAgent agent(o);
     EXPECT_EQ(ErrorOf(Snmp(agent, "snmpget", V2c(), {kSysName}, "0.3")), "timeout");
-    EXPECT_EQ(ErrorOf(Snmp(agent, "snmpget", V2c(), {kSysName}, "0.5")), "noError");
+    EXPECT_EQ(ErrorOf(Snmp(agent, "snmpget", V2c(), {kSysName})), "noError");
 
     // The switch falls silent, without being killed, and comes back.
     agent.Control("fault drop all");

@@ -12,6 +12,7 @@
 #include "tools/agent/agent.h"
 #include "tools/agent/control.h"
 #include "tools/agent/datafile.h"
+#include "tools/agent/textformat.h"
 
 namespace {
 
@@ -67,9 +68,9 @@ bool ParseArgs(int argc, char** argv, Options* o, std::string* error)
         } else if (a == "--line") {
             o->lines.push_back(v);
         } else if (a == "--community") {
-            o->lines.push_back("community ro \"" + v + "\"");
+            o->lines.push_back("community ro " + vrxagent::Quote(v));
         } else if (a == "--write-community") {
-            o->lines.push_back("community rw \"" + v + "\"");
+            o->lines.push_back("community rw " + vrxagent::Quote(v));
         } else if (a == "--user") {
             o->lines.push_back("user " + v);
         } else if (a == "--fault") {
