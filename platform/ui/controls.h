@@ -215,6 +215,7 @@ public:
     explicit TQtControl(TComponent* owner) : Q(nullptr), Base(owner)
     {
         Q::hide();
+        Q::setMouseTracking(true);  // OnMouseMove also without a button held
         QSize s = Q::sizeHint();
         Q::resize(s.isValid() ? s : QSize(100, 30));
     }

@@ -125,6 +125,7 @@ TMenu::~TMenu() { delete items_; }
 
 TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner), bar_(new QMenuBar)
 {
+    bar_->setNativeMenuBar(false);  // inside the form, where its height is counted
     items_->SetContainer(bar_);
 }
 

@@ -1,5 +1,8 @@
 // List views: the class library's selection events, columns, hit-testing and hints.
+#include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -156,9 +159,17 @@ TEST_F(ListViewTest, HitTestingAndAHintBuiltWhileTheMouseMoves)
             lv->SetShowHint(item != nullptr);
             if (item) lv->SetHint("Index\t  " + item->Caption() + "\n");
         }));
-    QTest::mouseMove(lv->viewport(), p);
+    // QTest::mouseMove goes through the cursor, which may already be there.
+    QMouseEvent move(QEvent::MouseMove, QPointF(p), QPointF(lv->viewport()->mapToGlobal(p)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(lv->viewport(), &move);
     EXPECT_TRUE(lv->ShowHint());
     EXPECT_EQ(lv->Hint(), "Index\t  3\n");
+    // The tool tip shows the list view's hint, not a row's own.
+    QHelpEvent help(QEvent::ToolTip, p, lv->viewport()->mapToGlobal(p));
+    QApplication::sendEvent(lv->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), "Index\t  3\n");
+    QToolTip::hideText();
 }
 
 TEST_F(ListViewTest, ExceptionInASelectHandlerIsShownAndTheOthersStillRun)

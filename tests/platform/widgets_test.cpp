@@ -108,8 +108,17 @@ TEST(SpeedButton, GroupKeepsOneDownAndAllowAllUpLetsItGo)
             downAtClick.push_back(b[i]->Down());
         }));
     }
+    std::string mouse;
+    b[0]->OnMouseDown = TMouseEvent(std::function<void(TObject*, TMouseButton, TShiftState, int, int)>(
+        [&](TObject*, TMouseButton button, TShiftState shift, int x, int y) {
+            mouse += (button == mbRight ? "right " : "left ") + std::to_string(x) + "," +
+                     std::to_string(y) + (shift.Contains(ssCtrl) ? " ctrl;" : ";");
+        }));
     form.Show();
-    QTest::mouseClick(b[0], Qt::LeftButton);
+    QTest::mouseClick(b[0], Qt::RightButton, Qt::ControlModifier, QPoint(3, 4));
+    EXPECT_FALSE(b[0]->Down());  // only the left button clicks
+    QTest::mouseClick(b[0], Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    EXPECT_EQ(mouse, "right 3,4 ctrl;left 5,6;");
     QTest::mouseClick(b[1], Qt::LeftButton);
     EXPECT_FALSE(b[0]->Down());
     EXPECT_TRUE(b[1]->Down());
@@ -266,12 +275,20 @@ TEST(Glyphs, MissingFileLeavesTheCaptionAndAPictureReplacesIt)
     EXPECT_EQ(qAlpha(shown.pixel(0, 15)), 0);
     EXPECT_EQ(qAlpha(shown.pixel(8, 8)), 255);
 
+    // A stretched JPEG, as the front panel shows its picture.
+    QImage panel(80, 9, QImage::Format_RGB32);
+    panel.fill(QColor(0, 128, 255));
+    ASSERT_TRUE(panel.save(QString::fromStdString(dir.File("Panel.jpg")), "JPEG"));
     auto* image = new TImage(&form);
     image->SetParent(&form);
-    image->SetBounds(0, 0, 64, 32);
+    image->SetBounds(0, 0, 800, 89);
     image->SetStretch(true);
-    image->Picture()->LoadFromFile(AnsiString(dir.File("Set.bmp")));
-    EXPECT_EQ(PixelOf(image, 2, 2), QColor(Qt::magenta));
+    image->Picture()->LoadFromFile(AnsiString(dir.File("Panel.jpg")));
+    EXPECT_EQ(image->Picture()->Width(), 80);
+    QColor c = PixelOf(image, 790, 80);
+    EXPECT_NEAR(c.red(), 0, 8);
+    EXPECT_NEAR(c.green(), 128, 8);
+    EXPECT_NEAR(c.blue(), 255, 8);
 }
 
 TEST(Memo, LinesAddInsertDeleteAsTheClassLibraryCountsThem)
@@ -351,7 +368,10 @@ TEST(Align, OuterFirstInTheOrderSetAndSplitterResizesItsNeighbour)
     client->SetAlign(alClient);
     QPoint grip(1, 100);
     QTest::mousePress(split, Qt::LeftButton, Qt::NoModifier, grip);
-    QTest::mouseMove(split, grip + QPoint(-40, 0));
+    QPoint to = grip + QPoint(-40, 0);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(split->mapToGlobal(to)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(split, &move);
     QTest::mouseRelease(split, Qt::LeftButton, Qt::NoModifier, grip + QPoint(-40, 0));
     EXPECT_EQ(buttons->Width(), 156);
     EXPECT_EQ(client->Width(), 400 - 156 - 3);
