@@ -274,7 +274,13 @@ void TWinControl::PostMessage(unsigned msg, long long wParam, long long lParam)
     m.Msg = msg;
     m.WParam = wParam;
     m.LParam = lParam;
-    QTimer::singleShot(0, Widget(), [this, m]() mutable { Dispatch(m); });
+    QTimer::singleShot(0, Widget(), [this, m]() mutable {
+        try {
+            Dispatch(m);
+        } catch (...) {
+            HandleEventException();
+        }
+    });
 }
 
 void TWinControl::SetTabStop(bool v)

@@ -99,7 +99,8 @@ public:
     virtual void SetVisible(bool v);
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
-    bool Enabled() const { return Widget()->isEnabled(); }
+    // The control's own setting, whatever its parent's.
+    bool Enabled() const { return !Widget()->testAttribute(Qt::WA_ForceDisabled); }
     virtual void SetEnabled(bool v) { Widget()->setEnabled(v); }
 
     AnsiString Hint() const { return hint_; }

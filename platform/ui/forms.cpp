@@ -102,22 +102,27 @@ void Sleep(unsigned milliseconds) { QThread::msleep(milliseconds); }
 
 // ---- TScreen ----
 
+static QScreen* PrimaryScreen()
+{
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
+                                                                         : nullptr;
+}
+
 int TScreen::PixelsPerInch() const
 {
-    QScreen* s = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                     ? QGuiApplication::primaryScreen() : nullptr;
+    QScreen* s = PrimaryScreen();
     return s ? qRound(s->logicalDotsPerInch()) : 96;
 }
 
 int TScreen::Width() const
 {
-    QScreen* s = QGuiApplication::primaryScreen();
+    QScreen* s = PrimaryScreen();
     return s ? s->geometry().width() : 0;
 }
 
 int TScreen::Height() const
 {
-    QScreen* s = QGuiApplication::primaryScreen();
+    QScreen* s = PrimaryScreen();
     return s ? s->geometry().height() : 0;
 }
 

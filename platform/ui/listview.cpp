@@ -70,8 +70,22 @@ namespace {
 class SubItemStrings : public TStringList {
 public:
     explicit SubItemStrings(QTreeWidgetItem* item) : item_(item) {}
-    void Put(int index, const AnsiString& s) override { TStringList::Put(index, s); Sync(); }
-    void Insert(int index, const AnsiString& s) override { TStringList::Insert(index, s); Sync(); }
+    void Put(int index, const AnsiString& s) override
+    {
+        TStringList::Put(index, s);
+        item_->setText(index + 1, ToQ(s));
+    }
+    void Insert(int index, const AnsiString& s) override
+    {
+        TStringList::Insert(index, s);
+        if (index == Count() - 1) {
+            // Appending, as a table walk does column by column.
+            item_->setText(index + 1, ToQ(s));
+            shown_ = Count();
+        } else {
+            Sync();
+        }
+    }
     void Delete(int index) override { TStringList::Delete(index); Sync(); }
     void Clear() override { TStringList::Clear(); Sync(); }
 

@@ -7,7 +7,13 @@
 TButton::TButton(TComponent* owner) : TQtControl<QPushButton>(owner)
 {
     resize(75, 25);
-    connect(this, &QPushButton::clicked, this, [this](bool) { Click(); });
+    connect(this, &QPushButton::clicked, this, [this](bool) {
+        try {
+            Click();  // may be a form's own override
+        } catch (...) {
+            HandleEventException();
+        }
+    });
 }
 
 void TButton::Click()

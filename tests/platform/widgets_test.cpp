@@ -407,3 +407,21 @@ TEST(Label, AutoSizeFollowsTheCaptionAndTextIsPlain)
     label.SetCaption("a long caption that does not fit");
     EXPECT_EQ(label.Width(), 20);
 }
+
+TEST(Control, VisibleAndEnabledAreTheControlsOwnWhateverItsParent)
+{
+    // The hidden edit rows under a table's list keep their states for when they are shown.
+    TPanel rows(nullptr);
+    auto* box = new TCheckBox(&rows);
+    box->SetParent(&rows);
+    rows.SetEnabled(false);
+    EXPECT_TRUE(box->Visible());
+    EXPECT_TRUE(box->Enabled());
+    box->SetEnabled(false);
+    EXPECT_FALSE(box->Enabled());
+    rows.SetEnabled(true);
+    EXPECT_FALSE(box->Enabled());
+    box->Hide();
+    rows.Show();
+    EXPECT_FALSE(box->Visible());
+}
