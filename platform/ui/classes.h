@@ -57,16 +57,42 @@ using TNotifyEvent = TClosure<TObject*>;
 // that leaves the handler is shown by the application and goes no further.
 void HandleEventException();
 
+// Returns false when the handler raised (the exception has then been shown).
 template <class... A, class... B>
-void FireEvent(const TClosure<A...>& handler, B&&... args)
+bool FireEvent(const TClosure<A...>& handler, B&&... args)
 {
-    if (!handler) return;
+    if (!handler) return true;
     try {
         handler(std::forward<B>(args)...);
     } catch (...) {
         HandleEventException();
+        return false;
     }
+    return true;
 }
+
+// The class library's small sets over an enumeration: Shift << ssShift, Shift.Contains(ssAlt).
+template <class E>
+class TSet {
+public:
+    TSet() = default;
+    TSet& operator<<(E e) { bits_ |= Bit(e); return *this; }
+    TSet& operator>>(E e) { bits_ &= ~Bit(e); return *this; }
+    bool Contains(E e) const { return (bits_ & Bit(e)) != 0; }
+    bool Empty() const { return bits_ == 0; }
+    void Clear() { bits_ = 0; }
+    TSet operator+(const TSet& o) const { TSet r; r.bits_ = bits_ | o.bits_; return r; }
+    TSet operator*(const TSet& o) const { TSet r; r.bits_ = bits_ & o.bits_; return r; }
+    TSet operator-(const TSet& o) const { TSet r; r.bits_ = bits_ & ~o.bits_; return r; }
+    friend bool operator==(const TSet& a, const TSet& b) { return a.bits_ == b.bits_; }
+    friend bool operator!=(const TSet& a, const TSet& b) { return a.bits_ != b.bits_; }
+
+private:
+    static unsigned long Bit(E e) { return 1ul << static_cast<unsigned>(e); }
+    unsigned long bits_ = 0;
+};
+
+class EFOpenError : public Exception { using Exception::Exception; };
 
 // TList: a list of untyped pointers; a bad index raises EListError.
 class TList : public TObject {

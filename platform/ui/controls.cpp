@@ -2,25 +2,74 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 
-QColor ColorToQ(TColor c)
+#include "platform/ui/menus.h"
+
+namespace {
+
+unsigned NextAlignOrder()
 {
-    if (c < 0) {
-        // System colours: take them from the application's palette.
-        QPalette pal = QApplication::palette();
-        switch (c) {
-        case clWindow: return pal.color(QPalette::Base);
-        case clWindowText: return pal.color(QPalette::WindowText);
-        default: return pal.color(QPalette::Button);
-        }
+    static unsigned n = 0;
+    return ++n;
+}
+
+// Moves or resizes a child; a hidden widget hears of a new size only when shown, so the
+// child re-aligns its own children at once.
+void PlaceControl(TControl* c, int x, int y, int w, int h)
+{
+    QWidget* wd = c->Widget();
+    QSize old = wd->size();
+    wd->setGeometry(x, y, std::max(0, w), std::max(0, h));
+    if (wd->size() != old) c->Resized();
+}
+
+}  // namespace
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons)
+{
+    TShiftState s;
+    if (mods & Qt::ShiftModifier) s << ssShift;
+    if (mods & Qt::AltModifier) s << ssAlt;
+    if (mods & Qt::ControlModifier) s << ssCtrl;
+    if (buttons & Qt::LeftButton) s << ssLeft;
+    if (buttons & Qt::RightButton) s << ssRight;
+    if (buttons & Qt::MiddleButton) s << ssMiddle;
+    return s;
+}
+
+WORD VirtualKeyOf(int k)
+{
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return static_cast<WORD>('A' + (k - Qt::Key_A));
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return static_cast<WORD>('0' + (k - Qt::Key_0));
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F12) return static_cast<WORD>(VK_F1 + (k - Qt::Key_F1));
+    switch (k) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Shift: return VK_SHIFT;
+    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Alt: return VK_MENU;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    default: return 0;
     }
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
 // ---- TControl ----
+
+TControl::TControl(TComponent* owner) : TComponent(owner) { RegisterApplicationCleanup(); }
 
 TControl::~TControl()
 {
@@ -29,6 +78,8 @@ TControl::~TControl()
         v.erase(std::remove(v.begin(), v.end(), this), v.end());
         parent_ = nullptr;
     }
+    if (popupMenu_) popupMenu_->ForgetUser(this);
+    delete font_;
 }
 
 void TControl::SetName(const AnsiString& name)
@@ -48,20 +99,32 @@ void TControl::SetParent(TWinControl* parent)
     parent_ = parent;
     QWidget* w = Widget();
     QRect geo = w->geometry();
-    w->setParent(parent ? parent->Widget() : nullptr);
+    w->setParent(parent ? parent->ClientWidget() : nullptr);
     w->setGeometry(geo);
     if (parent) {
         parent->controls_.push_back(this);
+        alignOrder_ = NextAlignOrder();
+        if (IsGraphic()) {
+            // Below the lowest windowed sibling.
+            for (QObject* o : parent->ClientWidget()->children()) {
+                auto* c = dynamic_cast<TControl*>(o);
+                if (c && c != this && !c->IsGraphic()) {
+                    w->stackUnder(c->Widget());
+                    break;
+                }
+            }
+        }
         w->setVisible(visible_);
         if (align_ != alNone) parent->AlignControls();
+        else parent->ControlBoundsChanged(this);
     }
     if (old && align_ != alNone) old->AlignControls();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    Widget()->setGeometry(left, top, std::max(0, width), std::max(0, height));
-    if (align_ != alNone && parent_) parent_->AlignControls();
+    PlaceControl(this, left, top, width, height);
+    if (parent_) parent_->ControlBoundsChanged(this);
 }
 
 void TControl::SetVisible(bool v)
@@ -70,6 +133,7 @@ void TControl::SetVisible(bool v)
     if (parent_) {
         Widget()->setVisible(v);
         if (align_ != alNone) parent_->AlignControls();
+        else parent_->ControlBoundsChanged(this);
     }
 }
 
@@ -87,8 +151,81 @@ void TControl::SetShowHint(bool v)
 
 void TControl::SetAlign(TAlign a)
 {
+    if (a == align_) return;
     align_ = a;
+    alignOrder_ = NextAlignOrder();
     if (parent_) parent_->AlignControls();
+}
+
+void TControl::SetColor(TColor c)
+{
+    color_ = c;
+    QWidget* w = Widget();
+    QPalette pal = w->palette();
+    pal.setColor(w->backgroundRole(), ColorToQ(c));
+    w->setPalette(pal);
+    if (w->backgroundRole() == QPalette::Window) w->setAutoFillBackground(true);
+}
+
+TFont* TControl::Font()
+{
+    if (!font_) {
+        font_ = new TFont;
+        font_->OnChange = TNotifyEvent(std::function<void(TObject*)>([this](TObject*) { ApplyFont(); }));
+    }
+    return font_;
+}
+
+void TControl::ApplyFont()
+{
+    QWidget* w = Widget();
+    QFont f = w->font();
+    if (!font_->Name().IsEmpty()) f.setFamily(ToQ(font_->Name()));
+    if (font_->Size() > 0) f.setPointSize(font_->Size());
+    TFontStyles st = font_->Style();
+    f.setBold(st.Contains(fsBold));
+    f.setItalic(st.Contains(fsItalic));
+    f.setUnderline(st.Contains(fsUnderline));
+    f.setStrikeOut(st.Contains(fsStrikeOut));
+    w->setFont(f);
+    QPalette pal = w->palette();
+    QColor c = ColorToQ(font_->Color());
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            pal.setColor(g, r, c);
+    w->setPalette(pal);
+    FontChanged();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu)
+{
+    if (menu == popupMenu_) return;
+    if (popupMenu_) popupMenu_->ForgetUser(this);
+    popupMenu_ = menu;
+    if (menu) menu->AddUser(this);
+}
+
+bool TControl::ContextPopup(const QPoint& globalPos)
+{
+    if (!popupMenu_ || !popupMenu_->AutoPopup()) return false;
+    popupMenu_->SetPopupComponent(this);
+    popupMenu_->Popup(globalPos.x(), globalPos.y());
+    return true;
+}
+
+void TControl::MouseInput(MouseKind kind, QMouseEvent* e)
+{
+    QPoint p = e->position().toPoint();
+    TShiftState s = ShiftStateOf(e->modifiers(), e->buttons() | e->button());
+    TMouseButton b = e->button() == Qt::RightButton ? mbRight
+                   : e->button() == Qt::MiddleButton ? mbMiddle : mbLeft;
+    TObject* self = this;
+    switch (kind) {
+    case MouseDown: FireEvent(OnMouseDown, self, b, s, p.x(), p.y()); break;
+    case MouseUp: FireEvent(OnMouseUp, self, b, s, p.x(), p.y()); break;
+    case MouseMove: FireEvent(OnMouseMove, self, s, p.x(), p.y()); break;
+    case MouseDblClick: FireEvent(OnDblClick, self); break;
+    }
 }
 
 // ---- TWinControl ----
@@ -131,36 +268,83 @@ void TWinControl::PostFocusNext()
     });
 }
 
+void TWinControl::PostMessage(unsigned msg, long long wParam, long long lParam)
+{
+    TMessage m;
+    m.Msg = msg;
+    m.WParam = wParam;
+    m.LParam = lParam;
+    QTimer::singleShot(0, Widget(), [this, m]() mutable {
+        try {
+            Dispatch(m);
+        } catch (...) {
+            HandleEventException();
+        }
+    });
+}
+
+void TWinControl::SetTabStop(bool v)
+{
+    QWidget* w = Widget();
+    Qt::FocusPolicy p = w->focusPolicy();
+    if (v) w->setFocusPolicy(static_cast<Qt::FocusPolicy>(p | Qt::TabFocus | Qt::ClickFocus));
+    else if (p != Qt::NoFocus) w->setFocusPolicy(Qt::ClickFocus);
+}
+
 void TWinControl::AlignControls()
 {
-    QWidget* self = Widget();
-    QRect r = self->contentsRect();
+    if (aligning_) return;
+    aligning_ = true;
+    std::vector<TControl*> list;
+    for (TControl* c : controls_)
+        if (c->Align() != alNone && c->Visible()) list.push_back(c);
+    std::stable_sort(list.begin(), list.end(),
+                     [](TControl* a, TControl* b) { return a->alignOrder_ < b->alignOrder_; });
+    QRect r = ClientRect();
+    int x = r.x(), y = r.y(), w = std::max(0, r.width()), h = std::max(0, r.height());
     for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
-        for (TControl* c : controls_) {
-            if (c->Align() != pass || !c->Visible()) continue;
-            QWidget* w = c->Widget();
+        for (TControl* c : list) {
+            if (c->Align() != pass) continue;
+            int cw = c->Width(), ch = c->Height();
             switch (pass) {
             case alTop:
-                w->setGeometry(r.left(), r.top(), r.width(), w->height());
-                r.setTop(r.top() + w->height());
+                PlaceControl(c, x, y, w, ch);
+                y += ch;
+                h = std::max(0, h - ch);
                 break;
             case alBottom:
-                w->setGeometry(r.left(), r.bottom() + 1 - w->height(), r.width(), w->height());
-                r.setBottom(r.bottom() - w->height());
+                PlaceControl(c, x, y + h - ch, w, ch);
+                h = std::max(0, h - ch);
                 break;
             case alLeft:
-                w->setGeometry(r.left(), r.top(), w->width(), r.height());
-                r.setLeft(r.left() + w->width());
+                PlaceControl(c, x, y, cw, h);
+                x += cw;
+                w = std::max(0, w - cw);
                 break;
             case alRight:
-                w->setGeometry(r.right() + 1 - w->width(), r.top(), w->width(), r.height());
-                r.setRight(r.right() - w->width());
+                PlaceControl(c, x + w - cw, y, cw, h);
+                w = std::max(0, w - cw);
                 break;
             case alClient:
-                w->setGeometry(r);
+                PlaceControl(c, x, y, w, h);
                 break;
             default: break;
             }
         }
     }
+    aligning_ = false;
+}
+
+void TWinControl::ControlBoundsChanged(TControl* c)
+{
+    if (c->Align() != alNone) AlignControls();
+}
+
+bool TWinControl::KeyDown(QKeyEvent* e)
+{
+    if (!OnKeyDown) return true;
+    WORD key = VirtualKeyOf(e->key());
+    if (key == 0) return true;
+    FireEvent(OnKeyDown, static_cast<TObject*>(this), key, ShiftStateOf(e->modifiers()));
+    return key != 0;
 }

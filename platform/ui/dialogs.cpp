@@ -101,3 +101,29 @@ void Beep(unsigned frequency, unsigned duration)
 }
 
 void ShowMessage(const AnsiString& text) { PlatformMessageBox(text, Application->Title(), MB_OK); }
+
+const TMsgDlgButtons mbOKCancel = TMsgDlgButtons() << mbOK << mbCancel;
+const TMsgDlgButtons mbYesNoCancel = TMsgDlgButtons() << mbYes << mbNo << mbCancel;
+
+int MessageDlg(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int)
+{
+    AnsiString caption;
+    int flags = 0;
+    switch (type) {
+    case mtWarning: caption = "Warning"; flags = MB_ICONWARNING; break;
+    case mtError: caption = "Error"; flags = MB_ICONSTOP; break;
+    case mtInformation: caption = "Information"; flags = MB_ICONINFORMATION; break;
+    case mtConfirmation: caption = "Confirm"; flags = MB_ICONQUESTION; break;
+    default: caption = Application->Title(); break;
+    }
+    if (buttons.Contains(mbYes) && buttons.Contains(mbNo))
+        flags |= buttons.Contains(mbCancel) ? MB_YESNOCANCEL : MB_YESNO;
+    else if (buttons.Contains(mbOK) && buttons.Contains(mbCancel))
+        flags |= MB_OKCANCEL;
+    switch (PlatformMessageBox(msg, caption, flags)) {
+    case IDOK: return mrOk;
+    case IDYES: return mrYes;
+    case IDNO: return mrNo;
+    default: return mrCancel;
+    }
+}

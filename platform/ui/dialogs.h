@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/ui/ansistring.h"
+#include "platform/ui/classes.h"
 
 enum : int {
     MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_YESNOCANCEL = 0x3, MB_YESNO = 0x4,
@@ -27,3 +27,14 @@ int PlatformMessageBox(const AnsiString& text, const AnsiString& caption, int fl
 void Beep(unsigned frequency, unsigned duration);
 // A box with the application's title as caption and an OK button.
 void ShowMessage(const AnsiString& text);
+
+// The class library's message dialog, through PlatformMessageBox: the caption names the kind
+// ("Warning", "Error", "Information", "Confirm"); OK/Cancel, Yes/No and Yes/No/Cancel map to
+// the boxes of those buttons, anything else to OK. Returns mrOk, mrCancel, mrYes or mrNo.
+enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp };
+using TMsgDlgButtons = TSet<TMsgDlgBtn>;
+extern const TMsgDlgButtons mbOKCancel;
+extern const TMsgDlgButtons mbYesNoCancel;
+
+int MessageDlg(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext);

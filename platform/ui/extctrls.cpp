@@ -79,6 +79,7 @@ void TRadioGroup::ButtonClicked(int index)
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner), timer_(new QTimer)
 {
+    RegisterApplicationCleanup();
     QObject::connect(timer_, &QTimer::timeout, [this]() { FireEvent(OnTimer, static_cast<TObject*>(this)); });
     Update();
 }

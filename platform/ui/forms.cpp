@@ -1,7 +1,10 @@
+// The application object and the screen.
 #include "platform/ui/forms.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCursor>
 #include <QFileInfo>
+#include <QScreen>
 #include <QThread>
 
 #include "platform/ui/dialogs.h"
@@ -9,6 +12,21 @@
 
 static TApplication theApplication;
 TApplication* Application = &theApplication;
+static TScreen theScreen;
+TScreen* Screen = &theScreen;
+
+void RegisterApplicationCleanup()
+{
+    static bool registered = false;
+    if (registered || !QCoreApplication::instance()) return;
+    registered = true;
+    qAddPostRoutine([] {
+        Screen->SetCursor(crDefault);
+        Application->DestroyOwned();
+    });
+}
+
+// ---- TApplication ----
 
 TApplication::TApplication() : TComponent(nullptr) {}
 
@@ -30,6 +48,17 @@ AnsiString TApplication::Title() const
     return dot > 0 ? name.SubString(1, dot - 1) : name;
 }
 
+void TApplication::Run()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || terminated_) return;
+    RegisterApplicationCleanup();
+    // Windows are hidden, not closed, by the forms' closing protocol; the main form's close
+    // or Terminate ends the loop.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    if (mainForm_) mainForm_->Show();
+    if (!terminated_) QApplication::exec();
+}
+
 void TApplication::ProcessMessages()
 {
     if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -38,7 +67,7 @@ void TApplication::ProcessMessages()
 void TApplication::Terminate()
 {
     terminated_ = true;
-    if (QCoreApplication::instance()) QCoreApplication::quit();
+    if (QCoreApplication::instance()) QCoreApplication::exit(0);  // every running loop ends
 }
 
 void TApplication::ShowException(const Exception& e)
@@ -70,3 +99,59 @@ int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, 
 void HandleEventException() { Application->HandleException(); }
 
 void Sleep(unsigned milliseconds) { QThread::msleep(milliseconds); }
+
+// ---- TScreen ----
+
+static QScreen* PrimaryScreen()
+{
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
+                                                                         : nullptr;
+}
+
+int TScreen::PixelsPerInch() const
+{
+    QScreen* s = PrimaryScreen();
+    return s ? qRound(s->logicalDotsPerInch()) : 96;
+}
+
+int TScreen::Width() const
+{
+    QScreen* s = PrimaryScreen();
+    return s ? s->geometry().width() : 0;
+}
+
+int TScreen::Height() const
+{
+    QScreen* s = PrimaryScreen();
+    return s ? s->geometry().height() : 0;
+}
+
+void TScreen::SetCursor(TCursor c)
+{
+    if (c == cursor_ || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    if (cursor_ != crDefault) QApplication::restoreOverrideCursor();
+    cursor_ = c;
+    if (c == crDefault) return;
+    Qt::CursorShape shape;
+    switch (c) {
+    case crNone: shape = Qt::BlankCursor; break;
+    case crCross: shape = Qt::CrossCursor; break;
+    case crIBeam: shape = Qt::IBeamCursor; break;
+    case crSizeNESW: shape = Qt::SizeBDiagCursor; break;
+    case crSizeNS: case crVSplit: shape = Qt::SizeVerCursor; break;
+    case crSizeNWSE: shape = Qt::SizeFDiagCursor; break;
+    case crSizeWE: case crHSplit: shape = Qt::SizeHorCursor; break;
+    case crHourGlass: shape = Qt::WaitCursor; break;
+    case crNo: shape = Qt::ForbiddenCursor; break;
+    case crAppStart: shape = Qt::BusyCursor; break;
+    case crHandPoint: shape = Qt::PointingHandCursor; break;
+    case crSizeAll: shape = Qt::SizeAllCursor; break;
+    default: shape = Qt::ArrowCursor; break;
+    }
+    QApplication::setOverrideCursor(QCursor(shape));
+}
+
+TForm* TScreen::ActiveForm() const
+{
+    return dynamic_cast<TForm*>(QApplication::activeWindow());
+}

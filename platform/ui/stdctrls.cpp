@@ -163,3 +163,13 @@ void TComboBox::focusOutEvent(QFocusEvent* e)
     QComboBox::focusOutEvent(e);
     if (IsLeavingWithinWindow(e->reason())) FireEvent(OnExit, static_cast<TObject*>(this));
 }
+
+void TComboBox::SetColor(TColor c)
+{
+    // The field and the list, whether the box is editable or not.
+    color_ = c;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, ColorToQ(c));
+    pal.setColor(QPalette::Button, ColorToQ(c));
+    setPalette(pal);
+}

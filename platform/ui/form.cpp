@@ -1,0 +1,398 @@
+// TForm on QDialog: showing, modal loop, closing protocol, activation, key preview.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include "platform/ui/forms.h"
+#include "platform/ui/menus.h"
+#include "platform/ui/stdctrls.h"
+
+namespace {
+
+TForm* NearestForm(QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (auto* f = dynamic_cast<TForm*>(w)) return f;
+    return nullptr;
+}
+
+QRect GlobalRect(QWidget* w)
+{
+    return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
+}  // namespace
+
+TForm* GetParentForm(const TControl* control)
+{
+    for (const TControl* c = control; c; c = c->Parent())
+        if (auto* f = dynamic_cast<const TForm*>(c)) return const_cast<TForm*>(f);
+    return nullptr;
+}
+
+TForm::TForm(TComponent* owner) : TQtControl<QDialog>(owner), client_(new QWidget(this))
+{
+    visible_ = false;
+    SetBorderStyle(bsSizeable);
+    setSizeGripEnabled(false);
+    resize(400, 300);
+    LayoutClient();
+}
+
+TForm::~TForm()
+{
+    if (Application->MainForm() == this) Application->SetMainForm(nullptr);
+    if (keyPreview_) qApp->removeEventFilter(this);
+    if (menu_) {
+        // The menu belongs to its owner, not to this window.
+        if (QMenuBar* bar = menu_->MenuBar()) {
+            bar->hide();
+            bar->setParent(nullptr);
+        }
+        menu_->SetForm(nullptr);
+    }
+}
+
+void TForm::DoCreate()
+{
+    if (created_) return;
+    created_ = true;
+    FireEvent(OnCreate, static_cast<TObject*>(this));
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle s)
+{
+    borderStyle_ = s;
+    if (!isWindow()) return;
+    bool shown = isVisible();
+    Qt::WindowFlags f = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                        Qt::WindowCloseButtonHint;
+    if (s == bsSizeable) f |= Qt::WindowMinMaxButtonsHint;
+    else if (s == bsSingle) f |= Qt::WindowMinimizeButtonHint;
+    if (s == bsNone) f = Qt::Dialog | Qt::FramelessWindowHint;
+    setWindowFlags(f);
+    ApplySizeLimits();
+    if (shown) show();
+}
+
+void TForm::ApplySizeLimits()
+{
+    if (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin || !isWindow()) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(size());
+    }
+}
+
+void TForm::SetBounds(int left, int top, int width, int height)
+{
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    TQtControl<QDialog>::SetBounds(left, top, width, height);
+    ApplySizeLimits();
+}
+
+void TForm::SetClientWidth(int w) { SetWidth(w); }
+
+void TForm::SetClientHeight(int h) { SetHeight(h + client_->y()); }
+
+void TForm::LayoutClient()
+{
+    int top = 0;
+    QMenuBar* bar = menu_ ? menu_->MenuBar() : nullptr;
+    if (bar) {
+        top = bar->sizeHint().height();
+        bar->setGeometry(0, 0, width(), top);
+    }
+    client_->setGeometry(0, top, width(), std::max(0, height() - top));
+}
+
+void TForm::Resized()
+{
+    LayoutClient();
+    AlignControls();
+}
+
+void TForm::SetMenu(TMainMenu* menu)
+{
+    if (menu == menu_) return;
+    if (menu_) {
+        if (QMenuBar* bar = menu_->MenuBar()) {
+            bar->hide();
+            bar->setParent(nullptr);
+        }
+        menu_->SetForm(nullptr);
+    }
+    menu_ = menu;
+    if (menu_) {
+        menu_->SetForm(this);
+        if (QMenuBar* bar = menu_->MenuBar()) {
+            bar->setParent(this);
+            bar->show();
+        }
+    }
+    Resized();
+}
+
+void TForm::SetKeyPreview(bool v)
+{
+    if (v == keyPreview_) return;
+    keyPreview_ = v;
+    if (v) qApp->installEventFilter(this);
+    else qApp->removeEventFilter(this);
+}
+
+// ---- showing ----
+
+void TForm::PlaceOnShow()
+{
+    bool centre = position_ == poScreenCenter || position_ == poDesktopCenter ||
+                  position_ == poMainFormCenter || position_ == poOwnerFormCenter;
+    if (!isWindow()) {
+        // A child form centres in its parent.
+        if (centre && Parent()) {
+            QRect r = Parent()->ClientRect();
+            move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+        }
+        return;
+    }
+    if (!centre) {
+        if (position_ == poDesigned) move(pos());  // no placement of the window system's own
+        return;
+    }
+    QRect target;
+    TForm* over = nullptr;
+    if (position_ == poOwnerFormCenter) over = dynamic_cast<TForm*>(Owner());
+    if (!over && (position_ == poMainFormCenter || position_ == poOwnerFormCenter))
+        over = Application->MainForm();
+    if (over && over != this && over->isVisible()) {
+        target = GlobalRect(over);
+    } else if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        target = s->availableGeometry();
+    } else {
+        return;
+    }
+    move(target.x() + (target.width() - width()) / 2, target.y() + (target.height() - height()) / 2);
+}
+
+void TForm::SetVisible(bool v)
+{
+    if (v) {
+        DoCreate();
+        PlaceOnShow();
+        if (isWindow()) {
+            visible_ = true;
+            show();
+            raise();
+            activateWindow();
+        } else {
+            TQtControl<QDialog>::SetVisible(true);
+            raise();
+        }
+    } else {
+        if (isWindow()) {
+            visible_ = false;
+            hide();
+        } else {
+            TQtControl<QDialog>::SetVisible(false);
+        }
+    }
+}
+
+void TForm::SetParent(TWinControl* parent)
+{
+    bool wasVisible = visible_;
+    TQtControl<QDialog>::SetParent(parent);
+    if (!parent) {
+        SetBorderStyle(borderStyle_);  // a window again
+        if (wasVisible && !modalLoop_) show();  // a modal one is about to end anyway
+    }
+    ApplySizeLimits();
+}
+
+void TForm::SetActive(bool v)
+{
+    if (v == active_) return;
+    active_ = v;
+    FireEvent(v ? OnActivate : OnDeactivate, static_cast<TObject*>(this));
+}
+
+bool TForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate) SetActive(true);
+    else if (e->type() == QEvent::WindowDeactivate) SetActive(false);
+    return QDialog::event(e);
+}
+
+void TForm::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;
+    visible_ = true;
+    LayoutClient();
+    AlignControls();
+    FireEvent(OnShow, static_cast<TObject*>(this));
+}
+
+void TForm::hideEvent(QHideEvent* e)
+{
+    QDialog::hideEvent(e);
+    if (e->spontaneous()) return;
+    FireEvent(OnHide, static_cast<TObject*>(this));
+    SetActive(false);
+}
+
+// ---- modal loop and closing ----
+
+int TForm::ShowModal()
+{
+    if (modalLoop_ || isVisible())
+        throw EInvalidOperation("Cannot make a visible window modal");
+    QPointer<QWidget> previous = QApplication::activeWindow();
+    modalResult_ = mrNone;
+    bool window = isWindow();
+    if (window) {
+        setWindowModality(Qt::ApplicationModal);
+        if (previous && previous != this) {
+            winId();
+            if (windowHandle() && previous->windowHandle())
+                windowHandle()->setTransientParent(previous->windowHandle());
+        }
+    }
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    SetVisible(true);
+    SetActive(true);  // the class library activates a modal form at once
+    if (!Application->Terminated()) loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = nullptr;
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;  // the application is ending
+    SetVisible(false);
+    if (window) setWindowModality(Qt::NonModal);
+    if (previous && previous != this && previous->isVisible()) previous->activateWindow();
+    return modalResult_;
+}
+
+void TForm::SetModalResult(TModalResult r)
+{
+    modalResult_ = r;
+    if (!modalLoop_ || r == mrNone || closePending_) return;
+    // The modal loop closes the form once the current message is done.
+    closePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        closePending_ = false;
+        if (modalLoop_ && modalResult_ != mrNone) CloseModal();
+    });
+}
+
+bool TForm::CloseQuery()
+{
+    bool canClose = true;
+    if (!FireEvent(OnCloseQuery, static_cast<TObject*>(this), canClose)) return false;
+    return canClose;
+}
+
+TCloseAction TForm::DoClose()
+{
+    TCloseAction action = caHide;
+    if (!FireEvent(OnClose, static_cast<TObject*>(this), action)) return caNone;
+    return action;
+}
+
+void TForm::CloseModal()
+{
+    TCloseAction action = CloseQuery() ? DoClose() : caNone;
+    if (action == caNone) {
+        modalResult_ = mrNone;
+        return;
+    }
+    if (action == caFree) Release();
+    if (modalLoop_) modalLoop_->quit();
+}
+
+void TForm::Close()
+{
+    if (modalLoop_) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = DoClose();
+    if (action == caNone) return;
+    if (Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case caMinimize:
+        if (isWindow()) showMinimized();
+        break;
+    case caFree: Release(); break;
+    default: SetVisible(false); break;
+    }
+}
+
+void TForm::Release()
+{
+    if (released_) return;
+    released_ = true;
+    SetVisible(false);
+    deleteLater();  // a caller that deletes the form first cancels this
+}
+
+void TForm::closeEvent(QCloseEvent* e)
+{
+    // The window system's close goes through the form's own closing protocol.
+    e->ignore();
+    Close();
+}
+
+void TForm::done(int) { Close(); }
+
+// ---- keys ----
+
+void TForm::keyPressEvent(QKeyEvent* e)
+{
+    QPointer<QObject> alive(this);
+    if (!keyPreview_ && !TWinControl::KeyDown(e)) {
+        e->accept();
+        return;
+    }
+    if (!alive) return;
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        // Escape clicks the Cancel button; without one it does nothing.
+        for (QPushButton* b : findChildren<QPushButton*>()) {
+            auto* tb = dynamic_cast<TButton*>(b);
+            if (tb && tb->Cancel() && tb->isVisible() && tb->isEnabled() &&
+                GetParentForm(tb) == this) {
+                tb->Click();
+                break;
+            }
+        }
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+bool TForm::eventFilter(QObject* watched, QEvent* e)
+{
+    // Key preview: the form's OnKeyDown sees every key for its controls first.
+    if (e->type() == QEvent::KeyPress && keyPreview_ && OnKeyDown) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        QWidget* focus = QApplication::focusWidget();
+        if (w && (w == focus || (!focus && w == this)) && NearestForm(w) == this) {
+            auto* ke = static_cast<QKeyEvent*>(e);
+            WORD key = VirtualKeyOf(ke->key());
+            if (key != 0) {
+                FireEvent(OnKeyDown, static_cast<TObject*>(this), key, ShiftStateOf(ke->modifiers()));
+                if (key == 0) return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}

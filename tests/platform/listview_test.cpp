@@ -1,0 +1,189 @@
+// List views: the class library's selection events, columns, hit-testing and hints.
+#include <QApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/ui/comctrls.h"
+#include "platform/ui/forms.h"
+#include "tests/support/testsupport.h"
+
+namespace {
+
+class ListViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = new TForm(nullptr);
+        form->SetBounds(0, 0, 400, 300);
+        lv = new TListView(form);
+        lv->SetParent(form);
+        lv->SetAlign(alClient);
+        lv->SetViewStyle(vsReport);
+        lv->SetRowSelect(true);
+        for (const char* caption : {"Index", "Name", "State"}) lv->Columns()->Add()->SetCaption(caption);
+        for (int i = 0; i < 3; ++i) {
+            TListItem* it = lv->Items()->Add();
+            it->SetCaption(AnsiString(i + 1));
+            it->SubItems()->Add(AnsiString("port") + AnsiString(i + 1));
+            it->SubItems()->Add(i == 1 ? "disabled" : "enabled");
+        }
+        lv->OnSelectItem = TLVSelectItemEvent(std::function<void(TObject*, TListItem*, bool)>(
+            [this](TObject*, TListItem* item, bool selected) {
+                log += (selected ? "+" : "-") + item->Caption().std() + ";";
+            }));
+        lv->OnChange = TLVChangeEvent(std::function<void(TObject*, TListItem*, TItemChange)>(
+            [this](TObject*, TListItem* item, TItemChange c) {
+                log += std::string(c == ctText ? "text" : "state") + item->Caption().std() + ";";
+            }));
+        lv->OnClick = TNotifyEvent(std::function<void(TObject*)>([this](TObject*) { log += "click;"; }));
+        form->Show();
+    }
+    void TearDown() override { delete form; }
+
+    QPoint RowPoint(int row) { return lv->visualItemRect(lv->Items()->Item(row)).center(); }
+
+    TForm* form = nullptr;
+    TListView* lv = nullptr;
+    std::string log;
+};
+
+}  // namespace
+
+TEST_F(ListViewTest, CodeSelectionReportsTheDeselectedRowThenTheSelectedOne)
+{
+    lv->SetSelected(lv->Items()->Item(0));
+    EXPECT_EQ(log, "state1;+1;");
+    log.clear();
+    lv->Items()->Item(2)->SetSelected(true);
+    EXPECT_EQ(log, "state1;-1;state3;+3;");
+    EXPECT_EQ(lv->Selected(), lv->Items()->Item(2));
+    EXPECT_EQ(lv->ItemIndex(), 2);
+    log.clear();
+    lv->SetSelected(lv->Items()->Item(2));  // no change, no events
+    lv->SetSelected(nullptr);
+    EXPECT_EQ(log, "state3;-3;");
+    EXPECT_EQ(lv->Selected(), nullptr);
+}
+
+TEST_F(ListViewTest, OperatorClicksSelectThenClickAndABlankClickDeselects)
+{
+    QTest::mouseClick(lv->viewport(), Qt::LeftButton, Qt::NoModifier, RowPoint(0));
+    QTest::mouseClick(lv->viewport(), Qt::LeftButton, Qt::NoModifier, RowPoint(1));
+    EXPECT_EQ(log, "state1;+1;click;state1;-1;state2;+2;click;");
+    log.clear();
+    QPoint below(10, lv->visualItemRect(lv->Items()->Item(2)).bottom() + 20);
+    ASSERT_EQ(lv->GetItemAt(below.x(), below.y()), nullptr);
+    QTest::mouseClick(lv->viewport(), Qt::LeftButton, Qt::NoModifier, below);
+    EXPECT_EQ(log, "state2;-2;click;");
+    EXPECT_EQ(lv->Selected(), nullptr);
+}
+
+TEST_F(ListViewTest, ChangingMayRefuseTheWholeChange)
+{
+    lv->SetSelected(lv->Items()->Item(0));
+    std::string asked;
+    bool allow = false;
+    lv->OnChanging = TLVChangingEvent(std::function<void(TObject*, TListItem*, TItemChange, bool&)>(
+        [&](TObject*, TListItem* item, TItemChange, bool& ok) {
+            asked += item->Caption().std() + ";";
+            ok = allow || item->Caption() != "2";
+        }));
+    log.clear();
+    QTest::mouseClick(lv->viewport(), Qt::LeftButton, Qt::NoModifier, RowPoint(1));
+    EXPECT_EQ(asked, "1;2;");
+    EXPECT_EQ(log, "click;");
+    EXPECT_EQ(lv->Selected(), lv->Items()->Item(0));
+    allow = true;
+    asked.clear();
+    log.clear();
+    lv->SetItemIndex(1);
+    EXPECT_EQ(asked, "1;2;");
+    EXPECT_EQ(log, "state1;-1;state2;+2;");
+}
+
+TEST_F(ListViewTest, RowsChangeWithoutSelectionEventsAndCaptionsReportText)
+{
+    lv->SetSelected(lv->Items()->Item(1));
+    log.clear();
+    lv->Items()->Delete(1);
+    lv->Items()->Clear();
+    EXPECT_EQ(log, "");
+    TListItem* it = lv->Items()->Add();
+    it->SetCaption("10");
+    it->SubItems()->Add("a");
+    it->SubItems()->Add("b");
+    it->SubItems()->Delete(0);
+    EXPECT_EQ(log, "text10;");
+    EXPECT_EQ(FromQ(it->text(1)), "b");
+    EXPECT_EQ(FromQ(it->text(2)), "");
+    EXPECT_EQ(lv->Items()->Count(), 1);
+    EXPECT_THROW(lv->Items()->Item(1), EListError);
+}
+
+TEST_F(ListViewTest, HiddenAndHeaderFittedColumns)
+{
+    lv->Columns()->Clear();
+    TListColumn* hidden = lv->Columns()->Add();
+    hidden->SetCaption("Key");
+    hidden->SetWidth(0);
+    TListColumn* fitted = lv->Columns()->Add();
+    fitted->SetCaption("A rather long column caption");
+    fitted->SetWidth(ColumnHeaderWidth);
+    EXPECT_EQ(hidden->Width(), 0);
+    EXPECT_TRUE(lv->isColumnHidden(0));
+    int captionWidth = lv->header()->fontMetrics().horizontalAdvance("A rather long column caption");
+    EXPECT_GE(fitted->Width(), captionWidth);
+    EXPECT_EQ(lv->Columns()->Count(), 2);
+    EXPECT_EQ(fitted->Caption(), "A rather long column caption");
+    // A row's caption sits in the hidden column, its first sub-item under the fitted one.
+    lv->Items()->Clear();
+    TListItem* it = lv->Items()->Add();
+    it->SetCaption("7");
+    it->SubItems()->Add("seven");
+    EXPECT_EQ(lv->ColumnAt(5), 1);
+}
+
+TEST_F(ListViewTest, HitTestingAndAHintBuiltWhileTheMouseMoves)
+{
+    QPoint p = RowPoint(2);
+    EXPECT_EQ(lv->GetItemAt(p.x(), p.y()), lv->Items()->Item(2));
+    int x1 = lv->columnViewportPosition(1) + 2;
+    EXPECT_EQ(lv->ColumnAt(x1), 1);
+    EXPECT_EQ(lv->ColumnAt(-5), -1);
+    lv->OnMouseMove = TMouseMoveEvent(std::function<void(TObject*, TShiftState, int, int)>(
+        [this](TObject*, TShiftState, int x, int y) {
+            TListItem* item = lv->GetItemAt(x, y);
+            lv->SetShowHint(item != nullptr);
+            if (item) lv->SetHint("Index\t  " + item->Caption() + "\n");
+        }));
+    // QTest::mouseMove goes through the cursor, which may already be there.
+    QMouseEvent move(QEvent::MouseMove, QPointF(p), QPointF(lv->viewport()->mapToGlobal(p)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(lv->viewport(), &move);
+    EXPECT_TRUE(lv->ShowHint());
+    EXPECT_EQ(lv->Hint(), "Index\t  3\n");
+    // The tool tip shows the list view's hint, not a row's own.
+    QHelpEvent help(QEvent::ToolTip, p, lv->viewport()->mapToGlobal(p));
+    QApplication::sendEvent(lv->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), "Index\t  3\n");
+    QToolTip::hideText();
+}
+
+TEST_F(ListViewTest, ExceptionInASelectHandlerIsShownAndTheOthersStillRun)
+{
+    MessageBoxRecorder boxes;
+    lv->SetSelected(lv->Items()->Item(0));
+    log.clear();
+    lv->OnSelectItem = TLVSelectItemEvent(std::function<void(TObject*, TListItem*, bool)>(
+        [this](TObject*, TListItem* item, bool selected) {
+            log += (selected ? "+" : "-") + item->Caption().std() + ";";
+            if (!selected) throw Exception("bad row");
+        }));
+    lv->SetItemIndex(1);
+    EXPECT_EQ(log, "state1;-1;state2;+2;");
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "bad row.");
+}
