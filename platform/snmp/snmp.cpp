@@ -1,0 +1,747 @@
+#include "platform/snmp/snmp.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <netinet/in.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unordered_map>
+#include <vector>
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include "platform/snmp/nsstatus.h"
+
+// Exported by the library but missing from its headers: discovers the agent's engine id.
+extern "C" int snmpv3_engineID_probe(struct session_list* slp, netsnmp_session* in_session);
+
+namespace {
+
+// ---- Library set-up ----
+
+// net-snmp reads no configuration, loads no MIB and keeps no persistent state of its own:
+// its persistent directory is a path under which nothing can be created.
+void InitNetSnmp()
+{
+    static bool done = false;
+    if (done) return;
+    done = true;
+    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_DEBUG);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_ALARM_DONT_USE_SIG, 1);
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, "/dev/null");
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, "/dev/null");
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "/dev/null/mibs");
+    init_snmp("vrx6120");
+}
+
+// ---- Conversions between our bindings and net-snmp's ----
+
+std::vector<oid> ToNetOid(const Oid& o)
+{
+    return std::vector<oid>(o.ids().begin(), o.ids().end());
+}
+
+Oid FromNetOid(const oid* ids, size_t n)
+{
+    std::vector<uint32_t> v(n);
+    for (size_t i = 0; i < n; ++i) v[i] = static_cast<uint32_t>(ids[i]);
+    return Oid(v.data(), v.size());
+}
+
+void AddVariable(netsnmp_pdu* pdu, const Vb& vb, bool withValue)
+{
+    std::vector<oid> name = ToNetOid(vb.get_oid());
+    if (!withValue || !vb.has_value()) {
+        snmp_add_null_var(pdu, name.data(), name.size());
+        return;
+    }
+    int syntax = vb.get_syntax();
+    switch (vb.kind()) {
+    case Vb::Kind::Signed: {
+        long v = static_cast<int32_t>(vb.number());
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_INTEGER, &v, sizeof v);
+        return;
+    }
+    case Vb::Kind::Unsigned: {
+        u_long v = static_cast<uint32_t>(vb.number());
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), static_cast<u_char>(syntax), &v, sizeof v);
+        return;
+    }
+    case Vb::Kind::U64: {
+        struct counter64 c;
+        c.high = static_cast<uint32_t>(vb.number64() >> 32);
+        c.low = static_cast<uint32_t>(vb.number64());
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_COUNTER64, &c, sizeof c);
+        return;
+    }
+    case Vb::Kind::Octets: {
+        const std::string& b = vb.octets();
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), static_cast<u_char>(syntax), b.data(), b.size());
+        return;
+    }
+    case Vb::Kind::ObjectId: {
+        std::vector<oid> v = ToNetOid(vb.oid_value());
+        snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, v.data(), v.size() * sizeof(oid));
+        return;
+    }
+    case Vb::Kind::None:
+        break;
+    }
+    snmp_add_null_var(pdu, name.data(), name.size());
+}
+
+Vb FromNetVariable(const netsnmp_variable_list* v)
+{
+    Vb vb(FromNetOid(v->name, v->name_length));
+    switch (v->type) {
+    case ASN_INTEGER:
+        vb.set_wire_number(sNMP_SYNTAX_INT, v->val.integer ? static_cast<int32_t>(*v->val.integer) : 0);
+        break;
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+    case ASN_UINTEGER:
+        vb.set_wire_number(v->type, v->val.integer ? static_cast<uint32_t>(*v->val.integer) : 0);
+        break;
+    case ASN_COUNTER64:
+        vb.set_wire_number(sNMP_SYNTAX_CNTR64,
+                           v->val.counter64 ? static_cast<int64_t>((static_cast<uint64_t>(v->val.counter64->high) << 32) |
+                                                                   static_cast<uint32_t>(v->val.counter64->low))
+                                            : 0);
+        break;
+    case ASN_OBJECT_ID:
+        vb.set_value(v->val.objid ? FromNetOid(v->val.objid, v->val_len / sizeof(oid)) : Oid());
+        break;
+    case ASN_NULL:
+        vb.set_null();
+        break;
+    case SNMP_NOSUCHOBJECT:
+    case SNMP_NOSUCHINSTANCE:
+    case SNMP_ENDOFMIBVIEW:
+        vb.set_exception(v->type);
+        break;
+    case ASN_OCTET_STR:
+    case ASN_OPAQUE:
+    case ASN_NSAP:
+    case ASN_IPADDRESS:
+    case ASN_BIT_STR:
+        vb.set_wire_octets(v->type == ASN_BIT_STR ? static_cast<int>(sNMP_SYNTAX_OCTETS) : static_cast<int>(v->type),
+                           v->val.string ? std::string(reinterpret_cast<const char*>(v->val.string), v->val_len)
+                                         : std::string());
+        break;
+    default:
+        // Anything else (opaque-wrapped floats and the like) travels as its raw octets.
+        vb.set_wire_octets(sNMP_SYNTAX_OPAQUE,
+                           v->val.string ? std::string(reinterpret_cast<const char*>(v->val.string), v->val_len)
+                                         : std::string());
+        break;
+    }
+    return vb;
+}
+
+}  // namespace
+
+// ---- Sessions and exchanges ----
+
+struct NetSession {
+    std::string key;
+    void* handle = nullptr;
+    int fd = -1;
+    std::unique_ptr<QSocketNotifier> notifier;
+    bool v3 = false;
+    std::string engineId;
+    std::string userName;
+    int authProtocol = SNMP_AUTHPROTOCOL_NONE;
+    int privProtocol = SNMP_PRIVPROTOCOL_NONE;
+    std::string authKey;  // localised
+    std::string privKey;  // localised, 16 octets for DES
+};
+
+struct Exchange {
+    uint64_t id = 0;
+    Snmp::Impl* owner = nullptr;
+    bool async = false;
+    SnmpCallback callback = nullptr;
+    void* data = nullptr;
+    unsigned long requestId = 0;
+    std::unique_ptr<SnmpTarget> target;
+    Pdu pdu;  // the sent PDU; the reply once one arrived
+    bool done = false;
+    int status = 0;
+};
+
+namespace {
+
+// Every open exchange of every Snmp, by the id handed to net-snmp as callback data: a reply
+// for an id that is gone (cancelled, delivered, its Snmp destroyed) is dropped.
+std::unordered_map<uint64_t, std::unique_ptr<Exchange>>& Exchanges()
+{
+    static std::unordered_map<uint64_t, std::unique_ptr<Exchange>> map;
+    return map;
+}
+uint64_t g_nextExchange = 0;
+
+int NetCallback(int op, netsnmp_session* sess, int reqid, netsnmp_pdu* pdu, void* magic);
+
+}  // namespace
+
+struct Snmp::Impl {
+    Snmp* self = nullptr;
+    std::map<std::string, std::unique_ptr<NetSession>> sessions;
+    std::deque<uint64_t> finished;  // async exchanges waiting for the pump
+    bool inPump = false;
+    bool pumpOnReadable = false;
+    OctetStr engineId;
+    unsigned int engineBoots = 0;
+
+    int Exchange(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data, bool async);
+    NetSession* SessionFor(const SnmpTarget& target, int& status);
+    int PrepareUser(NetSession& s, int level);
+    void InstallUser(NetSession& s);
+    netsnmp_pdu* BuildPdu(int command, const Pdu& pdu, const SnmpTarget& target);
+    void UpdateNotifiers();
+    void PollSession(NetSession& s);
+};
+
+namespace {
+
+int ReportStatus(const netsnmp_pdu* pdu)
+{
+    if (!pdu || !pdu->variables) return SNMP_CLASS_ERROR;
+    return StatusFromReport(FromNetOid(pdu->variables->name, pdu->variables->name_length));
+}
+
+void Complete(Exchange* ex, int status)
+{
+    ex->done = true;
+    ex->status = status;
+    if (status != SNMP_CLASS_ASYNC_RESPONSE) ex->pdu.set_error_status(status);
+    if (ex->async) ex->owner->finished.push_back(ex->id);
+}
+
+int NetCallback(int op, netsnmp_session* sess, int /*reqid*/, netsnmp_pdu* pdu, void* magic)
+{
+    auto it = Exchanges().find(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(magic)));
+    if (it == Exchanges().end()) return 1;
+    Exchange* ex = it->second.get();
+    // A failure can be signalled twice (a report comes as a security error and then as a
+    // message); the first one counts.
+    if (ex->done) return 1;
+    switch (op) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+        if (pdu && pdu->command == SNMP_MSG_REPORT) {
+            int status = ReportStatus(pdu);
+            // net-snmp resends by itself after a time-window report; wait for that.
+            if (status == SNMPv3_USM_NOT_IN_TIME_WINDOW) return 1;
+            Complete(ex, status);
+        } else if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu && pdu->command == SNMP_MSG_RESPONSE) {
+            Pdu reply;
+            for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable) reply += FromNetVariable(v);
+            reply.set_type(sNMP_PDU_RESPONSE);
+            reply.set_error_status(static_cast<int>(pdu->errstat));
+            reply.set_error_index(static_cast<int>(pdu->errindex));
+            reply.set_request_id(static_cast<unsigned long>(pdu->reqid));
+            reply.set_security_level(ex->pdu.get_security_level());
+            reply.set_context_name(ex->pdu.get_context_name());
+            reply.set_context_engine_id(ex->pdu.get_context_engine_id());
+            ex->pdu = reply;
+            if (pdu->transport_data && pdu->transport_data_length >= static_cast<int>(sizeof(sockaddr_in))) {
+                const sockaddr_in* from = static_cast<const sockaddr_in*>(pdu->transport_data);
+                if (from->sin_family == AF_INET) {
+                    UdpAddress a(IpAddress(reinterpret_cast<const unsigned char*>(&from->sin_addr.s_addr)),
+                                 ntohs(from->sin_port));
+                    ex->target->set_address(a);
+                }
+            }
+            Complete(ex, SNMP_CLASS_ASYNC_RESPONSE);
+        } else if (op == NETSNMP_CALLBACK_OP_SEC_ERROR) {
+            int status = sess ? StatusFromNetSnmpError(sess->s_snmp_errno) : SNMP_CLASS_ERROR;
+            Complete(ex, status == SNMP_CLASS_SUCCESS ? SNMPv3_USM_ERROR : status);
+        }
+        return 1;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        Complete(ex, SNMP_CLASS_TIMEOUT);
+        return 1;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED: {
+        int status = sess ? StatusFromNetSnmpError(sess->s_snmp_errno) : SNMP_CLASS_TL_FAILED;
+        Complete(ex, status == SNMP_CLASS_SUCCESS ? SNMP_CLASS_TL_FAILED : status);
+        return 1;
+    }
+    case NETSNMP_CALLBACK_OP_DISCONNECT:
+        Complete(ex, SNMP_CLASS_TL_FAILED);
+        return 1;
+    default:
+        return 1;
+    }
+}
+
+std::string SessionKey(const SnmpTarget& t, const usm::User* user)
+{
+    std::string k = std::to_string(static_cast<int>(t.get_version())) + "|" + t.get_address().get_printable();
+    if (t.get_type() == SnmpTarget::Type::User) {
+        const UTarget& u = static_cast<const UTarget&>(t);
+        k += "|" + u.get_security_name().bytes();
+        if (user) {
+            k += "|" + std::to_string(user->authProtocol) + "|" + std::to_string(user->privProtocol) + "|" +
+                 std::to_string(user->authPassword.size()) + ":" + user->authPassword + "|" + user->privPassword;
+        }
+    }
+    return k;
+}
+
+void SetTiming(netsnmp_session* s, const SnmpTarget& t)
+{
+    unsigned long hundredths = std::max<unsigned long>(t.get_timeout(), 1);
+    s->timeout = static_cast<long>(std::min<unsigned long>(hundredths, 360000ul) * 10000ul);
+    s->retries = std::max(t.get_retry(), 0);
+}
+
+}  // namespace
+
+NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
+{
+    bool v3 = target.get_type() == SnmpTarget::Type::User;
+    const usm::User* user = nullptr;
+    std::string secName;
+    if (v3) {
+        secName = static_cast<const UTarget&>(target).get_security_name().bytes();
+        user = usm::FindUser(secName);
+    }
+    std::string key = SessionKey(target, user);
+    auto it = sessions.find(key);
+    if (it != sessions.end()) {
+        SetTiming(snmp_sess_session(it->second->handle), target);
+        return it->second.get();
+    }
+
+    netsnmp_session in;
+    snmp_sess_init(&in);
+    std::string peer = "udp:" + target.get_address().get_ip().get_printable() + ":" +
+                       std::to_string(target.get_address().get_port());
+    in.peername = const_cast<char*>(peer.c_str());
+    in.version = v3 ? SNMP_VERSION_3 : (target.get_version() == version2c ? SNMP_VERSION_2c : SNMP_VERSION_1);
+    SetTiming(&in, target);
+    if (v3) {
+        in.securityModel = SNMP_SEC_MODEL_USM;
+        in.securityName = const_cast<char*>(secName.c_str());
+        in.securityNameLen = secName.size();
+        in.securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    }
+    void* handle = snmp_sess_open(&in);
+    if (!handle) {
+        status = StatusFromNetSnmpError(in.s_snmp_errno ? in.s_snmp_errno : snmp_errno);
+        if (status == SNMP_CLASS_SUCCESS) status = SNMP_CLASS_TL_FAILED;
+        return nullptr;
+    }
+    auto s = std::make_unique<NetSession>();
+    s->key = key;
+    s->handle = handle;
+    s->v3 = v3;
+    netsnmp_session* ns = snmp_sess_session(handle);
+    if (v3) {
+        // Engine discovery: one exchange, bounded by the target's time-out and retries.
+        if (!snmpv3_engineID_probe(static_cast<struct session_list*>(handle), ns) || ns->securityEngineIDLen == 0) {
+            status = StatusFromNetSnmpError(ns->s_snmp_errno);
+            if (status == SNMP_CLASS_SUCCESS) status = SNMPv3_USM_UNKNOWN_ENGINEID;
+            snmp_sess_close(handle);
+            return nullptr;
+        }
+        s->engineId.assign(reinterpret_cast<const char*>(ns->securityEngineID), ns->securityEngineIDLen);
+        s->userName = secName;
+        if (user) {
+            s->authProtocol = user->authProtocol;
+            s->privProtocol = user->privProtocol;
+            if (user->authProtocol != SNMP_AUTHPROTOCOL_NONE) {
+                s->authKey = usm::LocalizeKey(user->authProtocol, usm::PasswordToKey(user->authProtocol, user->authPassword),
+                                              s->engineId);
+                if (user->privProtocol == SNMP_PRIVPROTOCOL_DES) {
+                    // The privacy key is derived with the authentication hash; DES uses 16 octets.
+                    std::string k = usm::LocalizeKey(
+                        user->authProtocol, usm::PasswordToKey(user->authProtocol, user->privPassword), s->engineId);
+                    if (k.size() >= 16) s->privKey = k.substr(0, 16);
+                }
+            }
+        }
+    }
+    netsnmp_transport* t = snmp_sess_transport(handle);
+    s->fd = t ? t->sock : -1;
+    if (s->fd >= 0 && QCoreApplication::instance()) {
+        s->notifier = std::make_unique<QSocketNotifier>(s->fd, QSocketNotifier::Read);
+        Snmp* owner = self;
+        QObject::connect(s->notifier.get(), &QSocketNotifier::activated, s->notifier.get(),
+                         [owner]() { owner->process_pending_events(); });
+        s->notifier->setEnabled(pumpOnReadable && !inPump);
+    }
+    NetSession* raw = s.get();
+    sessions[key] = std::move(s);
+    return raw;
+}
+
+// Puts this session's keys into net-snmp's user table, which is shared by every session of the
+// process and keyed by engine and user name: keys left there by another session with other
+// passwords for the same name must not be used.
+void Snmp::Impl::InstallUser(NetSession& s)
+{
+    static const oid kNoAuth[] = {1, 3, 6, 1, 6, 3, 10, 1, 1, 1};
+    static const oid kMd5[] = {1, 3, 6, 1, 6, 3, 10, 1, 1, 2};
+    static const oid kSha[] = {1, 3, 6, 1, 6, 3, 10, 1, 1, 3};
+    static const oid kNoPriv[] = {1, 3, 6, 1, 6, 3, 10, 1, 2, 1};
+    static const oid kDes[] = {1, 3, 6, 1, 6, 3, 10, 1, 2, 2};
+    const oid* auth = s.authKey.empty() ? kNoAuth : (s.authProtocol == SNMP_AUTHPROTOCOL_HMACSHA ? kSha : kMd5);
+    const oid* priv = s.privKey.empty() ? kNoPriv : kDes;
+    const u_char* eid = reinterpret_cast<const u_char*>(s.engineId.data());
+
+    struct usmUser* u = usm_get_user(eid, s.engineId.size(), s.userName.c_str());
+    auto same = [](const u_char* p, size_t n, const std::string& want) {
+        return n == want.size() && (n == 0 || std::memcmp(p, want.data(), n) == 0);
+    };
+    if (u && u->authProtocol && u->authProtocolLen == 10 && snmp_oid_compare(u->authProtocol, 10, auth, 10) == 0 &&
+        u->privProtocol && u->privProtocolLen == 10 && snmp_oid_compare(u->privProtocol, 10, priv, 10) == 0 &&
+        same(u->authKey, u->authKeyLen, s.authKey) && same(u->privKey, u->privKeyLen, s.privKey))
+        return;
+    if (u) {
+        usm_remove_user(u);
+        usm_free_user(u);
+    }
+    u = usm_create_user();
+    if (!u) return;
+    u->engineID = static_cast<u_char*>(malloc(s.engineId.size()));
+    std::memcpy(u->engineID, eid, s.engineId.size());
+    u->engineIDLen = s.engineId.size();
+    u->name = strdup(s.userName.c_str());
+    u->secName = strdup(s.userName.c_str());
+    free(u->authProtocol);
+    u->authProtocol = snmp_duplicate_objid(auth, 10);
+    u->authProtocolLen = 10;
+    free(u->privProtocol);
+    u->privProtocol = snmp_duplicate_objid(priv, 10);
+    u->privProtocolLen = 10;
+    if (!s.authKey.empty()) {
+        u->authKey = static_cast<u_char*>(malloc(s.authKey.size()));
+        std::memcpy(u->authKey, s.authKey.data(), s.authKey.size());
+        u->authKeyLen = s.authKey.size();
+    }
+    if (!s.privKey.empty()) {
+        u->privKey = static_cast<u_char*>(malloc(s.privKey.size()));
+        std::memcpy(u->privKey, s.privKey.data(), s.privKey.size());
+        u->privKeyLen = s.privKey.size();
+    }
+    u->userStatus = RS_ACTIVE;
+    u->userStorageType = ST_READONLY;
+    usm_add_user(u);
+}
+
+netsnmp_pdu* Snmp::Impl::BuildPdu(int command, const Pdu& pdu, const SnmpTarget& target)
+{
+    netsnmp_pdu* p = snmp_pdu_create(command);
+    if (!p) return nullptr;
+    for (int i = 0; i < pdu.get_vb_count(); ++i) AddVariable(p, pdu[i], command == SNMP_MSG_SET);
+    if (target.get_type() == SnmpTarget::Type::User) {
+        const UTarget& u = static_cast<const UTarget&>(target);
+        p->version = SNMP_VERSION_3;
+        p->securityModel = SNMP_SEC_MODEL_USM;
+        p->securityLevel = pdu.get_security_level();
+        const std::string& name = u.get_security_name().bytes();
+        p->securityName = static_cast<char*>(malloc(name.size() + 1));
+        std::memcpy(p->securityName, name.c_str(), name.size() + 1);
+        p->securityNameLen = name.size();
+        const std::string& ctx = pdu.get_context_name().bytes();
+        if (!ctx.empty()) {
+            p->contextName = static_cast<char*>(malloc(ctx.size() + 1));
+            std::memcpy(p->contextName, ctx.c_str(), ctx.size() + 1);
+            p->contextNameLen = ctx.size();
+        }
+        const std::string& ceid = pdu.get_context_engine_id().bytes();
+        if (!ceid.empty()) {
+            p->contextEngineID = static_cast<u_char*>(malloc(ceid.size()));
+            std::memcpy(p->contextEngineID, ceid.data(), ceid.size());
+            p->contextEngineIDLen = ceid.size();
+        }
+    } else {
+        const CTarget& c = static_cast<const CTarget&>(target);
+        p->version = target.get_version() == version2c ? SNMP_VERSION_2c : SNMP_VERSION_1;
+        const std::string& community = (command == SNMP_MSG_SET ? c.get_writecommunity() : c.get_readcommunity()).bytes();
+        p->community = static_cast<u_char*>(malloc(community.size() + 1));
+        std::memcpy(p->community, community.data(), community.size());
+        p->community_len = community.size();
+    }
+    return p;
+}
+
+int Snmp::Impl::PrepareUser(NetSession& s, int level)
+{
+    const usm::User* user = usm::FindUser(s.userName);
+    int st = usm::CheckLevel(user, level);
+    if (st != SNMPv3_USM_OK) return st;
+    InstallUser(s);
+    return SNMP_CLASS_SUCCESS;
+}
+
+int Snmp::Impl::Exchange(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data, bool async)
+{
+    if (async && !cb) return SNMP_CLASS_INVALID_CALLBACK;
+    if (!target.valid()) return SNMP_CLASS_INVALID_ADDRESS;
+    snmp_version version = target.get_version();
+    bool userTarget = target.get_type() == SnmpTarget::Type::User;
+    if (userTarget ? version != version3 : (version != version1 && version != version2c))
+        return SNMP_CLASS_INVALID_TARGET;
+    if (userTarget && static_cast<const UTarget&>(target).get_security_model() != SNMP_SECURITY_MODEL_USM)
+        return SNMPv3_MP_UNSUPPORTED_SECURITY_MODEL;
+    if (!pdu.valid()) return SNMP_CLASS_INVALID_OID;
+    if (userTarget) {
+        // Refuse what cannot be sent before any exchange (engine discovery included).
+        const usm::User* user = usm::FindUser(static_cast<const UTarget&>(target).get_security_name().bytes());
+        int st = usm::CheckLevel(user, pdu.get_security_level());
+        if (st != SNMPv3_USM_OK) return st;
+    }
+
+    int status = SNMP_CLASS_SUCCESS;
+    NetSession* s = SessionFor(target, status);
+    if (!s) return status;
+    if (s->v3) {
+        status = PrepareUser(*s, pdu.get_security_level());
+        if (status != SNMP_CLASS_SUCCESS) return status;
+    }
+    netsnmp_pdu* np = BuildPdu(command, pdu, target);
+    if (!np) return SNMP_CLASS_RESOURCE_UNAVAIL;
+
+    auto ex = std::make_unique<::Exchange>();
+    ex->id = ++g_nextExchange;
+    ex->owner = this;
+    ex->async = async;
+    ex->callback = cb;
+    ex->data = data;
+    ex->requestId = static_cast<unsigned long>(np->reqid);
+    ex->target = target.clone();
+    ex->pdu = pdu;
+    ex->pdu.set_request_id(ex->requestId);
+    ::Exchange* e = ex.get();
+    uint64_t id = e->id;
+    Exchanges()[id] = std::move(ex);
+
+    netsnmp_session* ns = snmp_sess_session(s->handle);
+    SetTiming(ns, target);
+    if (!snmp_sess_async_send(s->handle, np, NetCallback, reinterpret_cast<void*>(static_cast<uintptr_t>(id)))) {
+        // The library may also have called back for this failure: report it once, here.
+        snmp_free_pdu(np);
+        status = e->done ? e->status : StatusFromNetSnmpError(ns->s_snmp_errno);
+        if (status == SNMP_CLASS_SUCCESS || status == SNMP_CLASS_ASYNC_RESPONSE) status = SNMP_CLASS_TL_FAILED;
+        finished.erase(std::remove(finished.begin(), finished.end(), id), finished.end());
+        Exchanges().erase(id);
+        return status;
+    }
+    pdu.set_request_id(e->requestId);
+    if (async) return SNMP_CLASS_SUCCESS;
+
+    // Wait on this session alone; replies to asynchronous requests read meanwhile are queued.
+    while (!e->done) {
+        int numfds = 0, block = 1;
+        fd_set fds;
+        FD_ZERO(&fds);
+        timeval tv{};
+        snmp_sess_select_info(s->handle, &numfds, &fds, &tv, &block);
+        timeval fallback{0, 100000};
+        int n = select(numfds, &fds, nullptr, nullptr, block ? &fallback : &tv);
+        if (n < 0 && errno != EINTR) {
+            Complete(e, SNMP_CLASS_TL_FAILED);
+            break;
+        }
+        if (n > 0) snmp_sess_read(s->handle, &fds);
+        snmp_sess_timeout(s->handle);
+    }
+    status = e->status;
+    Pdu result = std::move(e->pdu);
+    Exchanges().erase(id);
+    if (status == SNMP_CLASS_ASYNC_RESPONSE) {
+        pdu = result;
+        return pdu.get_error_status();
+    }
+    pdu.set_error_status(status);
+    return status;
+}
+
+void Snmp::Impl::PollSession(NetSession& s)
+{
+    if (s.fd >= 0) {
+        fd_set fds;
+        for (;;) {
+            FD_ZERO(&fds);
+            FD_SET(s.fd, &fds);
+            timeval zero{0, 0};
+            if (select(s.fd + 1, &fds, nullptr, nullptr, &zero) <= 0) break;
+            snmp_sess_read(s.handle, &fds);
+        }
+    }
+    snmp_sess_timeout(s.handle);
+}
+
+void Snmp::Impl::UpdateNotifiers()
+{
+    for (auto& kv : sessions)
+        if (kv.second->notifier) kv.second->notifier->setEnabled(pumpOnReadable && !inPump);
+}
+
+// ---- Snmp ----
+
+Snmp::Snmp(int& status, unsigned short local_port) : d_(std::make_unique<Impl>())
+{
+    d_->self = this;
+    InitNetSnmp();
+    status = local_port == 0 ? SNMP_CLASS_SUCCESS : SNMP_CLASS_UNSUPPORTED;
+}
+
+Snmp::~Snmp()
+{
+    // Requests still open end with SESSION_DESTROYED; the library's own copies of them go with
+    // the sessions and can no longer find their exchange.
+    std::vector<std::unique_ptr<::Exchange>> open;
+    for (auto it = Exchanges().begin(); it != Exchanges().end();) {
+        if (it->second->owner == d_.get()) {
+            open.push_back(std::move(it->second));
+            it = Exchanges().erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (auto& kv : d_->sessions) {
+        kv.second->notifier.reset();
+        snmp_sess_close(kv.second->handle);
+    }
+    d_->sessions.clear();
+    std::sort(open.begin(), open.end(), [](const auto& a, const auto& b) { return a->id < b->id; });
+    for (auto& ex : open) {
+        if (!ex->async) continue;
+        ex->pdu.set_error_status(SNMP_CLASS_SESSION_DESTROYED);
+        ex->callback(SNMP_CLASS_SESSION_DESTROYED, this, ex->pdu, *ex->target, ex->data);
+    }
+}
+
+int Snmp::get(Pdu& pdu, const SnmpTarget& target)
+{
+    return d_->Exchange(SNMP_MSG_GET, pdu, target, nullptr, nullptr, false);
+}
+
+int Snmp::get_next(Pdu& pdu, const SnmpTarget& target)
+{
+    return d_->Exchange(SNMP_MSG_GETNEXT, pdu, target, nullptr, nullptr, false);
+}
+
+int Snmp::set(Pdu& pdu, const SnmpTarget& target)
+{
+    return d_->Exchange(SNMP_MSG_SET, pdu, target, nullptr, nullptr, false);
+}
+
+int Snmp::get(Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data)
+{
+    return d_->Exchange(SNMP_MSG_GET, pdu, target, cb, data, true);
+}
+
+int Snmp::get_next(Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data)
+{
+    return d_->Exchange(SNMP_MSG_GETNEXT, pdu, target, cb, data, true);
+}
+
+int Snmp::set(Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data)
+{
+    return d_->Exchange(SNMP_MSG_SET, pdu, target, cb, data, true);
+}
+
+int Snmp::cancel(unsigned long request_id)
+{
+    for (auto it = Exchanges().begin(); it != Exchanges().end(); ++it) {
+        const ::Exchange& ex = *it->second;
+        if (ex.owner == d_.get() && ex.async && ex.requestId == request_id) {
+            Exchanges().erase(it);
+            return SNMP_CLASS_SUCCESS;
+        }
+    }
+    return SNMP_CLASS_INVALID_REQID;
+}
+
+int Snmp::cancel_all(const void* callback_data)
+{
+    int n = 0;
+    for (auto it = Exchanges().begin(); it != Exchanges().end();) {
+        const ::Exchange& ex = *it->second;
+        if (ex.owner == d_.get() && ex.async && ex.data == callback_data) {
+            it = Exchanges().erase(it);
+            ++n;
+        } else {
+            ++it;
+        }
+    }
+    return n;
+}
+
+int Snmp::pending_count() const
+{
+    int n = 0;
+    for (const auto& kv : Exchanges())
+        if (kv.second->owner == d_.get() && kv.second->async) ++n;
+    return n;
+}
+
+int Snmp::process_pending_events()
+{
+    if (d_->inPump) return 0;
+    d_->inPump = true;
+    // While callbacks run (they may process window messages) readable sockets must not call
+    // back into a pump that cannot run.
+    if (d_->pumpOnReadable) d_->UpdateNotifiers();
+    for (auto& kv : d_->sessions) d_->PollSession(*kv.second);
+
+    int delivered = 0;
+    while (!d_->finished.empty()) {
+        uint64_t id = d_->finished.front();
+        d_->finished.pop_front();
+        auto it = Exchanges().find(id);
+        if (it == Exchanges().end()) continue;  // cancelled
+        std::unique_ptr<::Exchange> ex = std::move(it->second);
+        Exchanges().erase(it);
+        ++delivered;
+        ex->callback(ex->status, this, ex->pdu, *ex->target, ex->data);
+    }
+    d_->inPump = false;
+    if (d_->pumpOnReadable) d_->UpdateNotifiers();
+    return delivered;
+}
+
+void Snmp::set_pump_on_readable(bool on)
+{
+    d_->pumpOnReadable = on;
+    d_->UpdateNotifiers();
+}
+
+bool Snmp::pump_on_readable() const { return d_->pumpOnReadable; }
+
+int Snmp::session_count() const { return static_cast<int>(d_->sessions.size()); }
+
+const OctetStr& Snmp::local_engine_id() const { return d_->engineId; }
+
+unsigned int Snmp::local_engine_boots() const { return d_->engineBoots; }
+
+void Snmp::set_local_engine(const OctetStr& engine_id, unsigned int boots)
+{
+    d_->engineId = engine_id;
+    d_->engineBoots = boots;
+}
+
+int mpInit(Snmp* session, const OctetStr& engine_id, unsigned int boots)
+{
+    if (!session) return SNMPv3_MP_NOT_INITIALIZED;
+    if (engine_id.len() < 5 || engine_id.len() > 32) return SNMPv3_MP_INVALID_ENGINEID;
+    session->set_local_engine(engine_id, boots);
+    return SNMPv3_MP_OK;
+}
