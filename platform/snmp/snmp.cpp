@@ -201,7 +201,7 @@ struct Snmp::Impl {
     std::map<std::string, std::unique_ptr<NetSession>> sessions;
     std::deque<uint64_t> finished;  // async exchanges waiting for the pump
     bool inPump = false;
-    bool pumpOnReadable = false;
+    std::function<void()> readableHandler;
     OctetStr engineId;
     unsigned int engineBoots = 0;
 
@@ -379,10 +379,11 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
     s->fd = t ? t->sock : -1;
     if (s->fd >= 0 && QCoreApplication::instance()) {
         s->notifier = std::make_unique<QSocketNotifier>(s->fd, QSocketNotifier::Read);
-        Snmp* owner = self;
-        QObject::connect(s->notifier.get(), &QSocketNotifier::activated, s->notifier.get(),
-                         [owner]() { owner->process_pending_events(); });
-        s->notifier->setEnabled(pumpOnReadable && !inPump);
+        Impl* owner = this;
+        QObject::connect(s->notifier.get(), &QSocketNotifier::activated, s->notifier.get(), [owner]() {
+            if (owner->readableHandler && !owner->inPump) owner->readableHandler();
+        });
+        s->notifier->setEnabled(readableHandler && !inPump);
     }
     NetSession* raw = s.get();
     sessions[key] = std::move(s);
@@ -590,7 +591,7 @@ void Snmp::Impl::PollSession(NetSession& s)
 void Snmp::Impl::UpdateNotifiers()
 {
     for (auto& kv : sessions)
-        if (kv.second->notifier) kv.second->notifier->setEnabled(pumpOnReadable && !inPump);
+        if (kv.second->notifier) kv.second->notifier->setEnabled(readableHandler && !inPump);
 }
 
 // ---- Snmp ----
@@ -696,10 +697,21 @@ int Snmp::pending_count() const
 int Snmp::process_pending_events()
 {
     if (d_->inPump) return 0;
-    d_->inPump = true;
     // While callbacks run (they may process window messages) readable sockets must not call
-    // back into a pump that cannot run.
-    if (d_->pumpOnReadable) d_->UpdateNotifiers();
+    // back into a pump that cannot run; a callback that throws leaves the pump usable.
+    struct Guard {
+        Impl* d;
+        explicit Guard(Impl* impl) : d(impl)
+        {
+            d->inPump = true;
+            if (d->readableHandler) d->UpdateNotifiers();
+        }
+        ~Guard()
+        {
+            d->inPump = false;
+            if (d->readableHandler) d->UpdateNotifiers();
+        }
+    } guard(d_.get());
     for (auto& kv : d_->sessions) d_->PollSession(*kv.second);
 
     int delivered = 0;
@@ -713,18 +725,14 @@ int Snmp::process_pending_events()
         ++delivered;
         ex->callback(ex->status, this, ex->pdu, *ex->target, ex->data);
     }
-    d_->inPump = false;
-    if (d_->pumpOnReadable) d_->UpdateNotifiers();
     return delivered;
 }
 
-void Snmp::set_pump_on_readable(bool on)
+void Snmp::set_readable_handler(std::function<void()> handler)
 {
-    d_->pumpOnReadable = on;
+    d_->readableHandler = std::move(handler);
     d_->UpdateNotifiers();
 }
-
-bool Snmp::pump_on_readable() const { return d_->pumpOnReadable; }
 
 int Snmp::session_count() const { return static_cast<int>(d_->sessions.size()); }
 

@@ -23,6 +23,7 @@
 // is dropped. All calls must come from one thread (net-snmp is not thread-safe).
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/snmp/address.h"
@@ -67,10 +68,11 @@ public:
     // of finished requests. Returns the number of callbacks run. A call from inside a callback
     // returns 0 at once.
     int process_pending_events();
-    // When on, the pump also runs as soon as a session's socket is readable (through the Qt
-    // event loop), not only when called.
-    void set_pump_on_readable(bool on);
-    bool pump_on_readable() const;
+    // When set, handler runs from the Qt event loop as soon as a session's socket is readable
+    // (it is meant to call process_pending_events(), so that replies are not paced by a timer);
+    // an empty handler turns this off. The handler must not let exceptions escape. Not called
+    // while the pump runs.
+    void set_readable_handler(std::function<void()> handler);
 
     // Open net-snmp sessions (one per target parameter set).
     int session_count() const;

@@ -79,13 +79,13 @@ TEST_F(AsyncTest, ASynchronousCallNeverRunsAnotherRequestsCallback)
 
 TEST_F(AsyncTest, PumpRunsWhenASocketBecomesReadable)
 {
-    snmp_->set_pump_on_readable(true);
+    snmp_->set_readable_handler([this] { snmp_->process_pending_events(); });
     Pdu pdu = Get(kSysName);
     ASSERT_EQ(snmp_->get(pdu, Community(version2c), Record, nullptr), SNMP_CLASS_SUCCESS);
     // Only the Qt event loop runs here; nobody calls the pump.
     EXPECT_TRUE(WaitFor([] { return !g_deliveries.empty(); }, 3000));
     EXPECT_EQ(g_deliveries.size(), 1u);
-    snmp_->set_pump_on_readable(false);
+    snmp_->set_readable_handler(nullptr);
     ASSERT_EQ(snmp_->get(pdu, Community(version2c), Record, nullptr), SNMP_CLASS_SUCCESS);
     WaitFor([] { return false; }, 200);
     EXPECT_EQ(g_deliveries.size(), 1u);
@@ -239,7 +239,7 @@ void WalkStep(int reason, Snmp* snmp, Pdu& pdu, SnmpTarget&, void* data)
 
 TEST_F(AsyncTest, CallbacksCanSendTheNextRequest)
 {
-    snmp_->set_pump_on_readable(true);
+    snmp_->set_readable_handler([this] { snmp_->process_pending_events(); });
     Walk w{snmp_.get(), Community(version2c), {}, 0, false};
     Pdu first = Get("1.3.6.1.2.1.1");
     ASSERT_EQ(snmp_->get_next(first, w.target, WalkStep, &w), SNMP_CLASS_SUCCESS);
