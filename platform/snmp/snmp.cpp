@@ -202,6 +202,7 @@ struct Snmp::Impl {
     std::deque<uint64_t> finished;  // async exchanges waiting for the pump
     bool inPump = false;
     std::function<void()> readableHandler;
+    bool mutedNotifiers = false;  // some were switched off while the pump ran
     OctetStr engineId;
     unsigned int engineBoots = 0;
 
@@ -380,10 +381,18 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
     if (s->fd >= 0 && QCoreApplication::instance()) {
         s->notifier = std::make_unique<QSocketNotifier>(s->fd, QSocketNotifier::Read);
         Impl* owner = this;
-        QObject::connect(s->notifier.get(), &QSocketNotifier::activated, s->notifier.get(), [owner]() {
-            if (owner->readableHandler && !owner->inPump) owner->readableHandler();
+        QSocketNotifier* n = s->notifier.get();
+        QObject::connect(n, &QSocketNotifier::activated, n, [owner, n]() {
+            if (owner->inPump) {
+                // A callback is processing window messages: the data waits for the pump, and the
+                // notifier is muted meanwhile so that it does not fire again and again.
+                n->setEnabled(false);
+                owner->mutedNotifiers = true;
+                return;
+            }
+            if (owner->readableHandler) owner->readableHandler();
         });
-        s->notifier->setEnabled(readableHandler && !inPump);
+        s->notifier->setEnabled(static_cast<bool>(readableHandler));
     }
     NetSession* raw = s.get();
     sessions[key] = std::move(s);
@@ -591,7 +600,7 @@ void Snmp::Impl::PollSession(NetSession& s)
 void Snmp::Impl::UpdateNotifiers()
 {
     for (auto& kv : sessions)
-        if (kv.second->notifier) kv.second->notifier->setEnabled(readableHandler && !inPump);
+        if (kv.second->notifier) kv.second->notifier->setEnabled(static_cast<bool>(readableHandler));
 }
 
 // ---- Snmp ----
@@ -697,19 +706,17 @@ int Snmp::pending_count() const
 int Snmp::process_pending_events()
 {
     if (d_->inPump) return 0;
-    // While callbacks run (they may process window messages) readable sockets must not call
-    // back into a pump that cannot run; a callback that throws leaves the pump usable.
+    // A callback that throws leaves the pump usable.
     struct Guard {
         Impl* d;
-        explicit Guard(Impl* impl) : d(impl)
-        {
-            d->inPump = true;
-            if (d->readableHandler) d->UpdateNotifiers();
-        }
+        explicit Guard(Impl* impl) : d(impl) { d->inPump = true; }
         ~Guard()
         {
             d->inPump = false;
-            if (d->readableHandler) d->UpdateNotifiers();
+            if (d->mutedNotifiers) {
+                d->mutedNotifiers = false;
+                d->UpdateNotifiers();
+            }
         }
     } guard(d_.get());
     for (auto& kv : d_->sessions) d_->PollSession(*kv.second);
