@@ -171,6 +171,7 @@ struct NetSession {
 struct Exchange {
     uint64_t id = 0;
     Snmp::Impl* owner = nullptr;
+    std::string sessionKey;
     bool async = false;
     SnmpCallback callback = nullptr;
     void* data = nullptr;
@@ -203,11 +204,20 @@ struct Snmp::Impl {
     bool inPump = false;
     std::function<void()> readableHandler;
     bool mutedNotifiers = false;  // some were switched off while the pump ran
+
+    // The agent may no longer have the engine the session discovered (it was replaced, and its
+    // answers to the old engine are not taken): the next request discovers it again.
+    void ForgetEngine(const std::string& sessionKey)
+    {
+        auto it = sessions.find(sessionKey);
+        if (it != sessions.end()) it->second->engineId.clear();
+    }
     OctetStr engineId;
     unsigned int engineBoots = 0;
 
     int Exchange(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data, bool async);
     NetSession* SessionFor(const SnmpTarget& target, int& status);
+    int Discover(NetSession& s, const usm::User* user);
     int PrepareUser(NetSession& s, int level);
     void InstallUser(NetSession& s);
     netsnmp_pdu* BuildPdu(int command, const Pdu& pdu, const SnmpTarget& target);
@@ -246,6 +256,7 @@ int NetCallback(int op, netsnmp_session* sess, int /*reqid*/, netsnmp_pdu* pdu, 
             int status = ReportStatus(pdu);
             // net-snmp resends by itself after a time-window report; wait for that.
             if (status == SNMPv3_USM_NOT_IN_TIME_WINDOW) return 1;
+            if (status == SNMPv3_USM_UNKNOWN_ENGINEID) ex->owner->ForgetEngine(ex->sessionKey);
             Complete(ex, status);
         } else if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu && pdu->command == SNMP_MSG_RESPONSE) {
             Pdu reply;
@@ -273,6 +284,7 @@ int NetCallback(int op, netsnmp_session* sess, int /*reqid*/, netsnmp_pdu* pdu, 
         }
         return 1;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        ex->owner->ForgetEngine(ex->sessionKey);
         Complete(ex, SNMP_CLASS_TIMEOUT);
         return 1;
     case NETSNMP_CALLBACK_OP_SEND_FAILED: {
@@ -323,8 +335,13 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
     std::string key = SessionKey(target, user);
     auto it = sessions.find(key);
     if (it != sessions.end()) {
-        SetTiming(snmp_sess_session(it->second->handle), target);
-        return it->second.get();
+        NetSession* s = it->second.get();
+        SetTiming(snmp_sess_session(s->handle), target);
+        if (s->v3 && s->engineId.empty()) {
+            status = Discover(*s, user);
+            if (status != SNMP_CLASS_SUCCESS) return nullptr;
+        }
+        return s;
     }
 
     netsnmp_session in;
@@ -350,30 +367,16 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
     s->key = key;
     s->handle = handle;
     s->v3 = v3;
-    netsnmp_session* ns = snmp_sess_session(handle);
     if (v3) {
-        // Engine discovery: one exchange, bounded by the target's time-out and retries.
-        if (!snmpv3_engineID_probe(static_cast<struct session_list*>(handle), ns) || ns->securityEngineIDLen == 0) {
-            status = StatusFromNetSnmpError(ns->s_snmp_errno);
-            if (status == SNMP_CLASS_SUCCESS) status = SNMPv3_USM_UNKNOWN_ENGINEID;
-            snmp_sess_close(handle);
-            return nullptr;
-        }
-        s->engineId.assign(reinterpret_cast<const char*>(ns->securityEngineID), ns->securityEngineIDLen);
         s->userName = secName;
         if (user) {
             s->authProtocol = user->authProtocol;
             s->privProtocol = user->privProtocol;
-            if (user->authProtocol != SNMP_AUTHPROTOCOL_NONE) {
-                s->authKey = usm::LocalizeKey(user->authProtocol, usm::PasswordToKey(user->authProtocol, user->authPassword),
-                                              s->engineId);
-                if (user->privProtocol == SNMP_PRIVPROTOCOL_DES) {
-                    // The privacy key is derived with the authentication hash; DES uses 16 octets.
-                    std::string k = usm::LocalizeKey(
-                        user->authProtocol, usm::PasswordToKey(user->authProtocol, user->privPassword), s->engineId);
-                    if (k.size() >= 16) s->privKey = k.substr(0, 16);
-                }
-            }
+        }
+        status = Discover(*s, user);
+        if (status != SNMP_CLASS_SUCCESS) {
+            snmp_sess_close(handle);
+            return nullptr;
         }
     }
     netsnmp_transport* t = snmp_sess_transport(handle);
@@ -397,6 +400,45 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
     NetSession* raw = s.get();
     sessions[key] = std::move(s);
     return raw;
+}
+
+// Engine discovery: one exchange, bounded by the target's time-out and retries; then the
+// user's keys are localised to the engine found.
+int Snmp::Impl::Discover(NetSession& s, const usm::User* user)
+{
+    netsnmp_session* ns = snmp_sess_session(s.handle);
+    // The context defaults to the engine: forget a context engine taken over from the old one.
+    if (ns->contextEngineID && ns->securityEngineID && ns->contextEngineIDLen == ns->securityEngineIDLen &&
+        std::memcmp(ns->contextEngineID, ns->securityEngineID, ns->contextEngineIDLen) == 0) {
+        free(ns->contextEngineID);
+        ns->contextEngineID = nullptr;
+        ns->contextEngineIDLen = 0;
+    }
+    if (ns->securityEngineID) {
+        free(ns->securityEngineID);
+        ns->securityEngineID = nullptr;
+    }
+    ns->securityEngineIDLen = 0;
+    ns->flags &= ~SNMP_FLAGS_DONT_PROBE;  // set by the library after each discovery
+    s.engineId.clear();
+    s.authKey.clear();
+    s.privKey.clear();
+    if (!snmpv3_engineID_probe(static_cast<struct session_list*>(s.handle), ns) || ns->securityEngineIDLen == 0) {
+        int status = StatusFromNetSnmpError(ns->s_snmp_errno);
+        return status == SNMP_CLASS_SUCCESS ? SNMPv3_USM_UNKNOWN_ENGINEID : status;
+    }
+    s.engineId.assign(reinterpret_cast<const char*>(ns->securityEngineID), ns->securityEngineIDLen);
+    if (user && user->authProtocol != SNMP_AUTHPROTOCOL_NONE) {
+        s.authKey = usm::LocalizeKey(user->authProtocol, usm::PasswordToKey(user->authProtocol, user->authPassword),
+                                     s.engineId);
+        if (user->privProtocol == SNMP_PRIVPROTOCOL_DES) {
+            // The privacy key is derived with the authentication hash; DES uses 16 octets.
+            std::string k = usm::LocalizeKey(user->authProtocol,
+                                             usm::PasswordToKey(user->authProtocol, user->privPassword), s.engineId);
+            if (k.size() >= 16) s.privKey = k.substr(0, 16);
+        }
+    }
+    return SNMP_CLASS_SUCCESS;
 }
 
 // Puts this session's keys into net-snmp's user table, which is shared by every session of the
@@ -530,6 +572,7 @@ int Snmp::Impl::Exchange(int command, Pdu& pdu, const SnmpTarget& target, SnmpCa
     auto ex = std::make_unique<::Exchange>();
     ex->id = ++g_nextExchange;
     ex->owner = this;
+    ex->sessionKey = s->key;
     ex->async = async;
     ex->callback = cb;
     ex->data = data;

@@ -1,4 +1,8 @@
 // SNMPv3 with user-based security against snmpd: protocols, levels and every failure.
+#include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
+
 #include "tests/snmp/agent_fixture.h"
 
 namespace {
@@ -173,4 +177,82 @@ TEST(V3Discovery, IsBoundedByTheTimeOut)
     EXPECT_EQ(snmp.get(pdu, t), SNMP_CLASS_TIMEOUT);
     EXPECT_EQ(port.Count(), 2);
     EXPECT_EQ(snmp.session_count(), 0);  // discovery is tried again next time
+}
+
+// net-snmp reads no configuration and keeps no state files: only the layer's own files exist.
+TEST(NetSnmpFiles, NoneAreWrittenWhereverTheEnvironmentPoints)
+{
+    struct Restore {
+        std::vector<std::pair<const char*, std::string>> saved;
+        Restore()
+        {
+            for (const char* name : {"HOME", "SNMP_PERSISTENT_DIR", "SNMPCONFPATH"})
+                saved.emplace_back(name, getenv(name) ? getenv(name) : "");
+        }
+        ~Restore()
+        {
+            for (auto& [name, value] : saved) {
+                if (value.empty()) unsetenv(name);
+                else setenv(name, value.c_str(), 1);
+            }
+        }
+    } restore;
+    TempDir home;
+    mkdir(home.File("persist").c_str(), 0700);
+    mkdir(home.File("conf").c_str(), 0700);
+    home.Write("conf/snmp.conf", "persistentDir " + home.File("elsewhere") + "\n");
+    setenv("HOME", home.Path().c_str(), 1);
+    setenv("SNMP_PERSISTENT_DIR", home.File("persist").c_str(), 1);
+    setenv("SNMPCONFPATH", home.File("conf").c_str(), 1);
+    {
+        TempDir agentDir;
+        SnmpdProcess agent(agentDir.Path());
+        ASSERT_TRUE(agent.Start()) << agent.Error();
+        int status = 0;
+        Snmp snmp(status);
+        usmAddUserName("shades", SNMP_AUTHPROTOCOL_HMACSHA, SNMP_PRIVPROTOCOL_DES, SnmpdProcess::kShaPassword,
+                       SnmpdProcess::kDesPassword);
+        UTarget t(UdpAddress(agent.Address()));
+        t.set_security_name("shades");
+        Pdu pdu;
+        pdu += Vb(Oid(kSysName));
+        pdu.set_security_level(SNMP_SECURITY_LEVEL_AUTH_PRIV);
+        EXPECT_EQ(snmp.get(pdu, t), SNMP_CLASS_SUCCESS);
+    }
+    std::vector<std::string> found;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(home.Path()))
+        found.push_back(e.path().string().substr(home.Path().size()));
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{"/conf", "/conf/snmp.conf", "/persist"}));
+}
+
+// An agent that comes back with the same engine has counted a boot (net-snmp resynchronises by
+// itself); one that comes back with another engine ignores requests to the old one, and is
+// discovered again after that one time-out.
+TEST(V3Discovery, FollowsTheAgentAcrossRestarts)
+{
+    TempDir dir;
+    SnmpdProcess agent(dir.Path());
+    ASSERT_TRUE(agent.Start("engineID first-engine\n")) << agent.Error();
+    int status = 0;
+    Snmp snmp(status);
+    usmAddUserName("md5user", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, SnmpdProcess::kMd5Password, "");
+    UTarget t(UdpAddress(agent.Address()));
+    t.set_security_name("md5user");
+    t.set_timeout(50);
+    t.set_retry(1);
+    auto get = [&] {
+        Pdu pdu;
+        pdu += Vb(Oid(kSysName));
+        pdu.set_security_level(SNMP_SECURITY_LEVEL_AUTH_NOPRIV);
+        return snmp.get(pdu, t);
+    };
+    ASSERT_EQ(get(), SNMP_CLASS_SUCCESS);
+    ASSERT_TRUE(agent.Restart("engineID first-engine\n")) << agent.Error();
+    EXPECT_EQ(get(), SNMP_CLASS_SUCCESS);
+    ASSERT_TRUE(agent.Restart("engineID second-engine\n")) << agent.Error();
+    EXPECT_EQ(get(), SNMP_CLASS_TIMEOUT);
+    EXPECT_EQ(get(), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(get(), SNMP_CLASS_SUCCESS);
+    EXPECT_EQ(snmp.session_count(), 1);
 }

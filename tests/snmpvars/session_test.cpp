@@ -219,3 +219,64 @@ TEST_F(PumpTest, ThePumpNeverReentersItself)
     EXPECT_FALSE(r.reentered);  // the second reply waited until the first callback returned
     EXPECT_EQ(r.reason, SNMP_CLASS_ASYNC_RESPONSE);
 }
+
+// What the agent and the network answer, as the layer's codes and texts.
+TEST_F(PumpTest, FailuresReadAsTheLayersCodesAndTexts)
+{
+    const int MD5 = SNMP_AUTHPROTOCOL_HMACMD5, DES = SNMP_PRIVPROTOCOL_DES, NOPRIV = SNMP_PRIVPROTOCOL_NONE;
+    struct Case {
+        const char* name;
+        snmp_version version;
+        const char* community;  // or the SNMPv3 user:
+        const char* user;
+        const char* authPass;
+        int priv;
+        const char* privPass;
+        int level;
+        bool set;
+        const char* oid;
+        int code;
+        const char* text;
+    } cases[] = {
+        {"success", version2c, "public", nullptr, "", NOPRIV, "", 1, false, "1.3.6.1.2.1.1.5.0", 0, "(QzSNMP++) Ok!"},
+        {"no such name", version1, "public", nullptr, "", NOPRIV, "", 1, false, "1.3.6.1.2.1.1.99.0", -102,
+         "(SNMP) Variable does not exist!"},
+        {"not writable", version2c, "private", nullptr, "", NOPRIV, "", 1, true, "1.3.6.1.2.1.1.1.0", -117,
+         "(SNMP) Cannot create/set variable, Not Writable!"},
+        {"wrong community", version2c, "wrong", nullptr, "", NOPRIV, "", 1, false, "1.3.6.1.2.1.1.5.0", -405,
+         "(SNMPClass) SNMP request timed out!"},
+        {"v3 success", version3, nullptr, "md5user", "md5password", NOPRIV, "", 2, false, "1.3.6.1.2.1.1.5.0", 0,
+         "(QzSNMP++) Ok!"},
+        {"unknown user", version3, nullptr, "nobody", "md5password", NOPRIV, "", 2, false, "1.3.6.1.2.1.1.5.0",
+         -304, "(SNMPv3USM) Unknown SecurityName!"},
+        {"wrong authentication password", version3, nullptr, "md5user", "wrong-password", NOPRIV, "", 2, false,
+         "1.3.6.1.2.1.1.5.0", -308, "(SNMPv3USM) Authentication failure!"},
+        {"level beyond the agent's user", version3, nullptr, "md5user", "md5password", DES, "priv-password", 3, false,
+         "1.3.6.1.2.1.1.5.0", -303, "(SNMPv3USM) Unsupported SecurityLevel!"},
+        {"wrong privacy password", version3, nullptr, "md5des", "md5password", DES, "wrong-password", 3, false,
+         "1.3.6.1.2.1.1.5.0", -405, "(SNMPClass) SNMP request timed out!"},
+    };
+    for (const Case& c : cases) {
+        Pdu pdu;
+        Vb vb{Oid(c.oid)};
+        vb.set_value(OctetStr("x"));
+        pdu += vb;
+        pdu.set_security_level(c.level);
+        std::unique_ptr<SnmpTarget> t;
+        if (c.user) {
+            usmAddUserName(c.user, MD5, c.priv, c.authPass, c.privPass);
+            auto u = std::make_unique<UTarget>(UdpAddress(agent_.Address()));
+            u->set_security_name(c.user);
+            t = std::move(u);
+        } else {
+            t = std::make_unique<CTarget>(UdpAddress(agent_.Address()), c.community, c.community);
+            t->set_version(c.version);
+        }
+        t->set_timeout(30);
+        t->set_retry(0);
+        int status = c.set ? QzSNMPSession->set(pdu, *t) : QzSNMPSession->get(pdu, *t);
+        AnsiString text;
+        EXPECT_EQ(QzSNMPGetErrorText(status, text), c.code) << c.name;
+        EXPECT_EQ(text, c.text) << c.name;
+    }
+}

@@ -71,19 +71,33 @@ std::string SnmpdProcess::Log() const
     return ss.str();
 }
 
+bool SnmpdProcess::WriteConfig(const std::string& extraConfig)
+{
+    mkdir((dir_ + "/persist").c_str(), 0700);
+    mkdir((dir_ + "/nomibs").c_str(), 0700);
+    std::ofstream conf(dir_ + "/snmpd.conf");
+    conf << kStandardConfig << extraConfig << "\n";
+    if (!conf) {
+        error_ = "cannot write " + dir_ + "/snmpd.conf";
+        return false;
+    }
+    return true;
+}
+
+bool SnmpdProcess::Restart(const std::string& extraConfig)
+{
+    Stop();
+    if (!WriteConfig(extraConfig) || !Launch()) return false;
+    if (WaitReady(10000)) return true;
+    Stop();
+    error_ = "snmpd did not answer after the restart; log:\n" + Log();
+    return false;
+}
+
 bool SnmpdProcess::Start(const std::string& extraConfig)
 {
     Stop();
-    mkdir((dir_ + "/persist").c_str(), 0700);
-    mkdir((dir_ + "/nomibs").c_str(), 0700);
-    {
-        std::ofstream conf(dir_ + "/snmpd.conf");
-        conf << kStandardConfig << extraConfig << "\n";
-        if (!conf) {
-            error_ = "cannot write " + dir_ + "/snmpd.conf";
-            return false;
-        }
-    }
+    if (!WriteConfig(extraConfig)) return false;
     // The port was free a moment ago; another process may take it first, so try a few.
     for (int attempt = 0; attempt < 5; ++attempt) {
         port_ = FreeUdpPort();

@@ -26,6 +26,9 @@ public:
     // Writes the configuration (the standard one plus extraConfig lines), starts the agent and
     // waits until it answers; false (with the reason in Error()) when it does not.
     bool Start(const std::string& extraConfig = std::string());
+    // Stops the agent and starts it again on the same port with a new configuration (the
+    // standard one plus extraConfig); false when it does not answer.
+    bool Restart(const std::string& extraConfig = std::string());
     // Stops the agent (SIGTERM, then SIGKILL); called by the destructor.
     void Stop();
 
@@ -39,6 +42,7 @@ public:
     std::string Log() const;
 
 private:
+    bool WriteConfig(const std::string& extraConfig);
     bool Launch();
     bool WaitReady(int ms);
 
