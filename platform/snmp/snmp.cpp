@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -16,143 +17,15 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
+#include "platform/snmp/nsglue.h"
 #include "platform/snmp/nsstatus.h"
 
 // Exported by the library but missing from its headers: discovers the agent's engine id.
 extern "C" int snmpv3_engineID_probe(struct session_list* slp, netsnmp_session* in_session);
 
-namespace {
-
-// ---- Library set-up ----
-
-// net-snmp reads no configuration, loads no MIB and keeps no persistent state of its own:
-// its persistent directory is a path under which nothing can be created.
-void InitNetSnmp()
-{
-    static bool done = false;
-    if (done) return;
-    done = true;
-    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_DEBUG);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_ALARM_DONT_USE_SIG, 1);
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, "/dev/null");
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, "/dev/null");
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "/dev/null/mibs");
-    init_snmp("vrx6120");
-}
-
-// ---- Conversions between our bindings and net-snmp's ----
-
-std::vector<oid> ToNetOid(const Oid& o)
-{
-    return std::vector<oid>(o.ids().begin(), o.ids().end());
-}
-
-Oid FromNetOid(const oid* ids, size_t n)
-{
-    std::vector<uint32_t> v(n);
-    for (size_t i = 0; i < n; ++i) v[i] = static_cast<uint32_t>(ids[i]);
-    return Oid(v.data(), v.size());
-}
-
-void AddVariable(netsnmp_pdu* pdu, const Vb& vb, bool withValue)
-{
-    std::vector<oid> name = ToNetOid(vb.get_oid());
-    if (!withValue || !vb.has_value()) {
-        snmp_add_null_var(pdu, name.data(), name.size());
-        return;
-    }
-    int syntax = vb.get_syntax();
-    switch (vb.kind()) {
-    case Vb::Kind::Signed: {
-        long v = static_cast<int32_t>(vb.number());
-        snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_INTEGER, &v, sizeof v);
-        return;
-    }
-    case Vb::Kind::Unsigned: {
-        u_long v = static_cast<uint32_t>(vb.number());
-        snmp_pdu_add_variable(pdu, name.data(), name.size(), static_cast<u_char>(syntax), &v, sizeof v);
-        return;
-    }
-    case Vb::Kind::U64: {
-        struct counter64 c;
-        c.high = static_cast<uint32_t>(vb.number64() >> 32);
-        c.low = static_cast<uint32_t>(vb.number64());
-        snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_COUNTER64, &c, sizeof c);
-        return;
-    }
-    case Vb::Kind::Octets: {
-        const std::string& b = vb.octets();
-        snmp_pdu_add_variable(pdu, name.data(), name.size(), static_cast<u_char>(syntax), b.data(), b.size());
-        return;
-    }
-    case Vb::Kind::ObjectId: {
-        std::vector<oid> v = ToNetOid(vb.oid_value());
-        snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, v.data(), v.size() * sizeof(oid));
-        return;
-    }
-    case Vb::Kind::None:
-        break;
-    }
-    snmp_add_null_var(pdu, name.data(), name.size());
-}
-
-Vb FromNetVariable(const netsnmp_variable_list* v)
-{
-    Vb vb(FromNetOid(v->name, v->name_length));
-    switch (v->type) {
-    case ASN_INTEGER:
-        vb.set_wire_number(sNMP_SYNTAX_INT, v->val.integer ? static_cast<int32_t>(*v->val.integer) : 0);
-        break;
-    case ASN_COUNTER:
-    case ASN_GAUGE:
-    case ASN_TIMETICKS:
-    case ASN_UINTEGER:
-        vb.set_wire_number(v->type, v->val.integer ? static_cast<uint32_t>(*v->val.integer) : 0);
-        break;
-    case ASN_COUNTER64:
-        vb.set_wire_number(sNMP_SYNTAX_CNTR64,
-                           v->val.counter64 ? static_cast<int64_t>((static_cast<uint64_t>(v->val.counter64->high) << 32) |
-                                                                   static_cast<uint32_t>(v->val.counter64->low))
-                                            : 0);
-        break;
-    case ASN_OBJECT_ID:
-        vb.set_value(v->val.objid ? FromNetOid(v->val.objid, v->val_len / sizeof(oid)) : Oid());
-        break;
-    case ASN_NULL:
-        vb.set_null();
-        break;
-    case SNMP_NOSUCHOBJECT:
-    case SNMP_NOSUCHINSTANCE:
-    case SNMP_ENDOFMIBVIEW:
-        vb.set_exception(v->type);
-        break;
-    case ASN_OCTET_STR:
-    case ASN_OPAQUE:
-    case ASN_NSAP:
-    case ASN_IPADDRESS:
-    case ASN_BIT_STR:
-        vb.set_wire_octets(v->type == ASN_BIT_STR ? static_cast<int>(sNMP_SYNTAX_OCTETS) : static_cast<int>(v->type),
-                           v->val.string ? std::string(reinterpret_cast<const char*>(v->val.string), v->val_len)
-                                         : std::string());
-        break;
-    default:
-        // Anything else (opaque-wrapped floats and the like) travels as its raw octets.
-        vb.set_wire_octets(sNMP_SYNTAX_OPAQUE,
-                           v->val.string ? std::string(reinterpret_cast<const char*>(v->val.string), v->val_len)
-                                         : std::string());
-        break;
-    }
-    return vb;
-}
-
-}  // namespace
-
 // ---- Sessions and exchanges ----
+
+namespace snmpsession {
 
 struct NetSession {
     std::string key;
@@ -178,9 +51,17 @@ struct Exchange {
     unsigned long requestId = 0;
     std::unique_ptr<SnmpTarget> target;
     Pdu pdu;  // the sent PDU; the reply once one arrived
+    // Past this the exchange ends as timed out even if the library has lost it: its own
+    // time-out comes first, this is a guard against waiting for ever.
+    std::chrono::steady_clock::time_point deadline;
     bool done = false;
     int status = 0;
 };
+
+}  // namespace snmpsession
+
+using snmpsession::Exchange;
+using snmpsession::NetSession;
 
 namespace {
 
@@ -215,7 +96,7 @@ struct Snmp::Impl {
     OctetStr engineId;
     unsigned int engineBoots = 0;
 
-    int Exchange(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data, bool async);
+    int Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data, bool async);
     NetSession* SessionFor(const SnmpTarget& target, int& status);
     int Discover(NetSession& s, const usm::User* user);
     int PrepareUser(NetSession& s, int level);
@@ -441,58 +322,9 @@ int Snmp::Impl::Discover(NetSession& s, const usm::User* user)
     return SNMP_CLASS_SUCCESS;
 }
 
-// Puts this session's keys into net-snmp's user table, which is shared by every session of the
-// process and keyed by engine and user name: keys left there by another session with other
-// passwords for the same name must not be used.
 void Snmp::Impl::InstallUser(NetSession& s)
 {
-    static const oid kNoAuth[] = {1, 3, 6, 1, 6, 3, 10, 1, 1, 1};
-    static const oid kMd5[] = {1, 3, 6, 1, 6, 3, 10, 1, 1, 2};
-    static const oid kSha[] = {1, 3, 6, 1, 6, 3, 10, 1, 1, 3};
-    static const oid kNoPriv[] = {1, 3, 6, 1, 6, 3, 10, 1, 2, 1};
-    static const oid kDes[] = {1, 3, 6, 1, 6, 3, 10, 1, 2, 2};
-    const oid* auth = s.authKey.empty() ? kNoAuth : (s.authProtocol == SNMP_AUTHPROTOCOL_HMACSHA ? kSha : kMd5);
-    const oid* priv = s.privKey.empty() ? kNoPriv : kDes;
-    const u_char* eid = reinterpret_cast<const u_char*>(s.engineId.data());
-
-    struct usmUser* u = usm_get_user(eid, s.engineId.size(), s.userName.c_str());
-    auto same = [](const u_char* p, size_t n, const std::string& want) {
-        return n == want.size() && (n == 0 || std::memcmp(p, want.data(), n) == 0);
-    };
-    if (u && u->authProtocol && u->authProtocolLen == 10 && snmp_oid_compare(u->authProtocol, 10, auth, 10) == 0 &&
-        u->privProtocol && u->privProtocolLen == 10 && snmp_oid_compare(u->privProtocol, 10, priv, 10) == 0 &&
-        same(u->authKey, u->authKeyLen, s.authKey) && same(u->privKey, u->privKeyLen, s.privKey))
-        return;
-    if (u) {
-        usm_remove_user(u);
-        usm_free_user(u);
-    }
-    u = usm_create_user();
-    if (!u) return;
-    u->engineID = static_cast<u_char*>(malloc(s.engineId.size()));
-    std::memcpy(u->engineID, eid, s.engineId.size());
-    u->engineIDLen = s.engineId.size();
-    u->name = strdup(s.userName.c_str());
-    u->secName = strdup(s.userName.c_str());
-    free(u->authProtocol);
-    u->authProtocol = snmp_duplicate_objid(auth, 10);
-    u->authProtocolLen = 10;
-    free(u->privProtocol);
-    u->privProtocol = snmp_duplicate_objid(priv, 10);
-    u->privProtocolLen = 10;
-    if (!s.authKey.empty()) {
-        u->authKey = static_cast<u_char*>(malloc(s.authKey.size()));
-        std::memcpy(u->authKey, s.authKey.data(), s.authKey.size());
-        u->authKeyLen = s.authKey.size();
-    }
-    if (!s.privKey.empty()) {
-        u->privKey = static_cast<u_char*>(malloc(s.privKey.size()));
-        std::memcpy(u->privKey, s.privKey.data(), s.privKey.size());
-        u->privKeyLen = s.privKey.size();
-    }
-    u->userStatus = RS_ACTIVE;
-    u->userStorageType = ST_READONLY;
-    usm_add_user(u);
+    InstallUsmUser(s.engineId, s.userName, s.authProtocol, s.authKey, s.privKey);
 }
 
 netsnmp_pdu* Snmp::Impl::BuildPdu(int command, const Pdu& pdu, const SnmpTarget& target)
@@ -541,7 +373,7 @@ int Snmp::Impl::PrepareUser(NetSession& s, int level)
     return SNMP_CLASS_SUCCESS;
 }
 
-int Snmp::Impl::Exchange(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data, bool async)
+int Snmp::Impl::Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data, bool async)
 {
     if (async && !cb) return SNMP_CLASS_INVALID_CALLBACK;
     if (!target.valid()) return SNMP_CLASS_INVALID_ADDRESS;
@@ -569,7 +401,7 @@ int Snmp::Impl::Exchange(int command, Pdu& pdu, const SnmpTarget& target, SnmpCa
     netsnmp_pdu* np = BuildPdu(command, pdu, target);
     if (!np) return SNMP_CLASS_RESOURCE_UNAVAIL;
 
-    auto ex = std::make_unique<::Exchange>();
+    auto ex = std::make_unique<Exchange>();
     ex->id = ++g_nextExchange;
     ex->owner = this;
     ex->sessionKey = s->key;
@@ -580,12 +412,14 @@ int Snmp::Impl::Exchange(int command, Pdu& pdu, const SnmpTarget& target, SnmpCa
     ex->target = target.clone();
     ex->pdu = pdu;
     ex->pdu.set_request_id(ex->requestId);
-    ::Exchange* e = ex.get();
+    netsnmp_session* ns = snmp_sess_session(s->handle);
+    SetTiming(ns, target);
+    long long waitMs = ns->timeout / 1000 * (ns->retries + 1);
+    ex->deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs + 2000);
+    Exchange* e = ex.get();
     uint64_t id = e->id;
     Exchanges()[id] = std::move(ex);
 
-    netsnmp_session* ns = snmp_sess_session(s->handle);
-    SetTiming(ns, target);
     if (!snmp_sess_async_send(s->handle, np, NetCallback, reinterpret_cast<void*>(static_cast<uintptr_t>(id)))) {
         // The library may also have called back for this failure: report it once, here.
         snmp_free_pdu(np);
@@ -613,6 +447,7 @@ int Snmp::Impl::Exchange(int command, Pdu& pdu, const SnmpTarget& target, SnmpCa
         }
         if (n > 0) snmp_sess_read(s->handle, &fds);
         snmp_sess_timeout(s->handle);
+        if (!e->done && std::chrono::steady_clock::now() > e->deadline) Complete(e, SNMP_CLASS_TIMEOUT);
     }
     status = e->status;
     Pdu result = std::move(e->pdu);
@@ -659,7 +494,7 @@ Snmp::~Snmp()
 {
     // Requests still open end with SESSION_DESTROYED; the library's own copies of them go with
     // the sessions and can no longer find their exchange.
-    std::vector<std::unique_ptr<::Exchange>> open;
+    std::vector<std::unique_ptr<Exchange>> open;
     for (auto it = Exchanges().begin(); it != Exchanges().end();) {
         if (it->second->owner == d_.get()) {
             open.push_back(std::move(it->second));
@@ -683,38 +518,38 @@ Snmp::~Snmp()
 
 int Snmp::get(Pdu& pdu, const SnmpTarget& target)
 {
-    return d_->Exchange(SNMP_MSG_GET, pdu, target, nullptr, nullptr, false);
+    return d_->Run(SNMP_MSG_GET, pdu, target, nullptr, nullptr, false);
 }
 
 int Snmp::get_next(Pdu& pdu, const SnmpTarget& target)
 {
-    return d_->Exchange(SNMP_MSG_GETNEXT, pdu, target, nullptr, nullptr, false);
+    return d_->Run(SNMP_MSG_GETNEXT, pdu, target, nullptr, nullptr, false);
 }
 
 int Snmp::set(Pdu& pdu, const SnmpTarget& target)
 {
-    return d_->Exchange(SNMP_MSG_SET, pdu, target, nullptr, nullptr, false);
+    return d_->Run(SNMP_MSG_SET, pdu, target, nullptr, nullptr, false);
 }
 
 int Snmp::get(Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data)
 {
-    return d_->Exchange(SNMP_MSG_GET, pdu, target, cb, data, true);
+    return d_->Run(SNMP_MSG_GET, pdu, target, cb, data, true);
 }
 
 int Snmp::get_next(Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data)
 {
-    return d_->Exchange(SNMP_MSG_GETNEXT, pdu, target, cb, data, true);
+    return d_->Run(SNMP_MSG_GETNEXT, pdu, target, cb, data, true);
 }
 
 int Snmp::set(Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data)
 {
-    return d_->Exchange(SNMP_MSG_SET, pdu, target, cb, data, true);
+    return d_->Run(SNMP_MSG_SET, pdu, target, cb, data, true);
 }
 
 int Snmp::cancel(unsigned long request_id)
 {
     for (auto it = Exchanges().begin(); it != Exchanges().end(); ++it) {
-        const ::Exchange& ex = *it->second;
+        const Exchange& ex = *it->second;
         if (ex.owner == d_.get() && ex.async && ex.requestId == request_id) {
             Exchanges().erase(it);
             return SNMP_CLASS_SUCCESS;
@@ -727,7 +562,7 @@ int Snmp::cancel_all(const void* callback_data)
 {
     int n = 0;
     for (auto it = Exchanges().begin(); it != Exchanges().end();) {
-        const ::Exchange& ex = *it->second;
+        const Exchange& ex = *it->second;
         if (ex.owner == d_.get() && ex.async && ex.data == callback_data) {
             it = Exchanges().erase(it);
             ++n;
@@ -763,6 +598,11 @@ int Snmp::process_pending_events()
         }
     } guard(d_.get());
     for (auto& kv : d_->sessions) d_->PollSession(*kv.second);
+    auto now = std::chrono::steady_clock::now();
+    for (auto& kv : Exchanges()) {
+        Exchange& ex = *kv.second;
+        if (ex.owner == d_.get() && ex.async && !ex.done && now > ex.deadline) Complete(&ex, SNMP_CLASS_TIMEOUT);
+    }
 
     int delivered = 0;
     while (!d_->finished.empty()) {
@@ -770,7 +610,7 @@ int Snmp::process_pending_events()
         d_->finished.pop_front();
         auto it = Exchanges().find(id);
         if (it == Exchanges().end()) continue;  // cancelled
-        std::unique_ptr<::Exchange> ex = std::move(it->second);
+        std::unique_ptr<Exchange> ex = std::move(it->second);
         Exchanges().erase(it);
         ++delivered;
         ex->callback(ex->status, this, ex->pdu, *ex->target, ex->data);

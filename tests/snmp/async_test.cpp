@@ -1,5 +1,6 @@
 // Asynchronous requests: delivery only inside the pump, cancellation, time-outs.
 #include <chrono>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -248,4 +249,27 @@ TEST_F(AsyncTest, CallbacksCanSendTheNextRequest)
     ASSERT_GE(w.oids.size(), 7u);
     EXPECT_EQ(w.oids[0], kSysDescr);
     for (size_t i = 1; i < w.oids.size(); ++i) EXPECT_TRUE(Oid(w.oids[i - 1]) < Oid(w.oids[i]));
+}
+
+namespace {
+
+void ThrowOnce(int reason, Snmp* s, Pdu& pdu, SnmpTarget& t, void* data)
+{
+    Record(reason, s, pdu, t, data);
+    if (g_deliveries.size() == 1) throw std::runtime_error("handler failed");
+}
+
+}  // namespace
+
+TEST_F(AsyncTest, ACallbackThatThrowsLeavesThePumpUsable)
+{
+    Pdu p1 = Get(kSysName), p2 = Get(kSysDescr);
+    ASSERT_EQ(snmp_->get(p1, Community(version2c), ThrowOnce, nullptr), SNMP_CLASS_SUCCESS);
+    ASSERT_EQ(snmp_->get(p2, Community(version2c), ThrowOnce, nullptr), SNMP_CLASS_SUCCESS);
+    LetRepliesArrive();
+    EXPECT_THROW(snmp_->process_pending_events(), std::runtime_error);
+    EXPECT_EQ(g_deliveries.size(), 1u);
+    PumpUntil(2);
+    EXPECT_EQ(g_deliveries.size(), 2u);  // the second reply was kept, not lost
+    EXPECT_EQ(snmp_->pending_count(), 0);
 }
