@@ -2,7 +2,8 @@
 //
 // One Snmp object serves any number of targets; it keeps one net-snmp session (one UDP
 // socket) per target parameter set, opened at the first request to it. For SNMPv3 the
-// agent's engine is discovered then, bounded by the target's time-out and retries.
+// agent's engine is discovered then, bounded by the target's time-out and retries, and again
+// after a time-out (the agent may have come back with another engine).
 //
 // Synchronous calls block until the reply, the time-out or a failure, and return the status:
 // SNMP_CLASS_SUCCESS, the agent's error status (1..18, the reply's bindings in pdu), or a
