@@ -51,3 +51,16 @@ struct UISnmpVar {
 
 // Number of records before the terminating null OID; 0 for a null table.
 int CountSnmpVars(const UISnmpVar* table);
+
+// Option lists over the three code sets, labels in their fixed order ("guage" as written).
+QzOptionList& QzSNMPSyntaxOptionList();    // integer, bitstr, octetstr, ... ipv6address
+QzOptionList& QzSNMPAccessOptionList();    // notaccess, readonly, writeonly, readwrite, derived, hidden, invalid
+QzOptionList& QzSNMPListTypeOptionList();  // SVT_SV, MVT_SV, MVT_FMV, MVT_UMV
+
+// Which items take part in a get, a set and a list view. item is the descriptor of item
+// `index` of a list of that list type and key count.
+bool QzIsReadable(const UISnmpVar& item);
+bool QzIsWritable(const UISnmpVar& item, int index, int listType, int keyCount);
+bool QzIsShownColumn(const UISnmpVar& item);
+bool QzIsHiddenColumn(const UISnmpVar& item);
+bool QzIsImpliedIndex(const UISnmpVar& item);

@@ -1,0 +1,18 @@
+// The SNMPv3 engine boots counter file: one line per engine, "<engine id in hex> <boots>".
+#pragma once
+
+#include <string>
+
+#include "platform/snmp/smival.h"
+
+// Reads the counter of that engine. SNMPv3_OK; SNMPv3_FILEOPEN_ERROR when the file cannot be
+// opened; SNMPv3_NO_ENTRY_ERROR when it has no line for the engine; SNMPv3_TOO_LONG_ERROR for an
+// engine id over 32 octets; SNMPv3_FILE_ERROR when a line cannot be read. boots is 0 unless the
+// result is SNMPv3_OK.
+int getBootCounter(const std::string& fileName, const OctetStr& engineId, unsigned int& boots);
+
+// Writes the counter of that engine, keeping the lines of other engines. The file is replaced
+// whole (written beside it, then renamed), so a failure leaves the old file as it was.
+// SNMPv3_OK, SNMPv3_TOO_LONG_ERROR, SNMPv3_FILE_ERROR (the old file cannot be read),
+// SNMPv3_FILECREATE_ERROR or SNMPv3_FILERENAME_ERROR.
+int saveBootCounter(const std::string& fileName, const OctetStr& engineId, unsigned int boots);
