@@ -1,6 +1,7 @@
 #include "platform/ui/graphics.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImageReader>
 #include <QPalette>
 
@@ -89,7 +90,9 @@ void TPen::SetStyle(TPenStyle s)
 
 void TGraphic::LoadFromFile(const AnsiString& fileName)
 {
-    if (!FileExists(fileName))
+    // ":/..." names a picture built into the program (a form's resource).
+    bool builtIn = fileName.std().compare(0, 2, ":/") == 0;
+    if (builtIn ? !QFile::exists(QString::fromLocal8Bit(fileName.c_str())) : !FileExists(fileName))
         throw EFOpenError(AnsiString::Format("Cannot open file \"%s\". No such file or directory",
                                              fileName.c_str()));
     QImageReader reader(QString::fromLocal8Bit(fileName.c_str()));

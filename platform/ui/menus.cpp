@@ -40,9 +40,22 @@ void TMenuItem::SetCaption(const AnsiString& s)
 }
 
 bool TMenuItem::Visible() const { return action_->isVisible(); }
-void TMenuItem::SetVisible(bool v) { action_->setVisible(v); }
-bool TMenuItem::Enabled() const { return action_->isEnabled(); }
-void TMenuItem::SetEnabled(bool v) { action_->setEnabled(v); }
+
+void TMenuItem::SetVisible(bool v)
+{
+    action_->setVisible(v);
+    if (v) action_->setEnabled(enabled_);
+}
+
+// Qt disables a hidden action; the item keeps its own setting, so that a hidden item's
+// command still runs by code and comes back as it was when the item is shown.
+bool TMenuItem::Enabled() const { return enabled_; }
+
+void TMenuItem::SetEnabled(bool v)
+{
+    enabled_ = v;
+    action_->setEnabled(v);
+}
 
 void TMenuItem::SetChecked(bool v)
 {

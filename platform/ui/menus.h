@@ -64,6 +64,7 @@ private:
     std::vector<TMenuItem*> items_;
     AnsiString caption_;
     bool checked_ = false;
+    bool enabled_ = true;
 };
 
 class TMenu : public TComponent {

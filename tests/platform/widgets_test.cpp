@@ -192,6 +192,26 @@ TEST(Menus, ItemsNestHideDisableAndClickOnlyWhenEnabled)
     EXPECT_EQ(menu->Items()->Count(), 0);
 }
 
+TEST(Menus, AHiddenItemKeepsItsEnabledStateAndItsCommand)
+{
+    TForm form(nullptr);
+    auto* menu = new TMainMenu(&form);
+    auto* item = new TMenuItem(&form);
+    menu->Items()->Add(item);
+    int clicks = 0;
+    item->OnClick = Count(clicks);
+    item->SetVisible(false);
+    EXPECT_TRUE(item->Enabled());
+    item->Click();
+    EXPECT_EQ(clicks, 1);
+    item->SetEnabled(false);
+    item->SetVisible(true);  // shown again as it was set
+    EXPECT_FALSE(item->Enabled());
+    EXPECT_FALSE(item->Action()->isEnabled());
+    item->SetEnabled(true);
+    EXPECT_TRUE(item->Action()->isEnabled());
+}
+
 TEST(Menus, PopupKnowsTheControlItOpenedOn)
 {
     TForm form(nullptr);
