@@ -1,0 +1,264 @@
+#include "mainwindow/mainunit.h"
+
+#include "common/qzini.h"
+#include "common/qzmessages.h"
+#include "platform/os/program.h"
+#include "platform/os/registry.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/sysutils.h"
+#include "snmpvars/qzsnmperror.h"
+#include "snmpvars/qzsnmpsession.h"
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+const char* const kHelpPathKey = "\\SOFTWARE\\Quenzo\\Modules\\HelpPath";
+const char* const kHelpPathValue = "1.3.6.1.4.1.171.10.70.2";
+const int kHelpFileNameLength = 12;  // "VRX-6120.hlp"
+const char* const kExePathKey = "\\SOFTWARE\\Quenzo\\Zentra5.1\\ExePath";
+const char* const kMibFileKey = "\\SOFTWARE\\Quenzo\\Zentra5.1\\MibFile";
+
+}  // namespace
+
+TMainForm::TMainForm(TComponent* Owner) : TForm(Owner)
+{
+    // Set before anything else, as the status requests are made with the main form as owner.
+    MainForm = this;
+    try {
+        Construct();
+    } catch (...) {
+        MainForm = nullptr;
+        throw;
+    }
+    DoCreate();
+}
+
+void TMainForm::Construct()
+{
+    BuildLayout();
+
+    ScaleUp = Screen->PixelsPerInch() != 96;
+    ScaleFactor = ScaleUp ? 1.25f : 1.0f;
+    SetWidth(800);
+
+    // The boots counter lies in the current directory.
+    QzSNMPInitialize("");
+    QzSNMPSecurity.version = 0;
+
+    // The module directory: the help file's full path without the file name. The key is
+    // created when missing (only in memory: the registry file is the host's and is never
+    // written).
+    {
+        TRegistry reg;
+        AnsiString helpPath;
+        if (reg.OpenKey(kHelpPathKey, true)) helpPath = reg.ReadString(kHelpPathValue);
+        ModuleDirectory = helpPath.Length() > kHelpFileNameLength
+                              ? helpPath.SubString(1, helpPath.Length() - kHelpFileNameLength)
+                              : AnsiString();
+    }
+
+    LoadMessageFile(QzCommonMessageTable, ModuleDirectory + "errmsg/common.err");
+    QzSNMPLoadMessageFiles(ModuleDirectory + "errmsg");
+
+    TRegistry reg;
+    SettingsDirectory = "";
+    if (reg.OpenKeyReadOnly(kExePathKey)) SettingsDirectory = JoinPath(reg.ReadString("Path"), "../Conf/MBF/");
+    if (reg.OpenKeyReadOnly(kMibFileKey)) SettingsDirectory = reg.ReadString("Path");
+
+    ClearConnectionFlags();
+    if (ParamCount() == 0) {
+        Application->MessageBox("No parameter input", "", MB_OK);
+        Application->Terminate();
+    } else {
+        for (int i = 1; i <= ParamCount(); ++i) ApplyParameter(*this, ParamStr(i), SettingsDirectory);
+    }
+    VACM1->SetEnabled(QzSNMPSecurity.version == 3);
+}
+
+TMainForm::~TMainForm()
+{
+    // Normally FormClose has done this already.
+    Shutdown();
+    if (MainForm == this) MainForm = nullptr;
+}
+
+void TMainForm::BuildLayout()
+{
+    SetName("MainForm");
+    SetCaption("MainForm");
+    SetBorderStyle(bsSingle);
+    SetPosition(poScreenCenter);
+
+    MainMenu1 = new TMainMenu(this);
+    MainMenu1->SetName("MainMenu1");
+    BuildMainMenu();
+    SetMenu(MainMenu1);
+
+    StatusBar = new TStatusBar(this);
+    StatusBar->SetName("StatusBar");
+    StatusBar->SetParent(this);
+    StatusBar->SetAlign(alBottom);
+    StatusBar->Panels()->Add()->SetWidth(50);
+
+    ScrollBox1 = new TScrollBox(this);
+    ScrollBox1->SetName("ScrollBox1");
+    ScrollBox1->SetParent(this);
+    ScrollBox1->SetAutoScroll(false);
+    ScrollBox1->SetAlign(alClient);
+
+    TStaticText** texts[] = {&ST_RmonState, &ST_STPVersion, &ST_8021xStatus};
+    const char* names[] = {"ST_RmonState", "ST_STPVersion", "ST_8021xStatus"};
+    for (int i = 0; i < 3; ++i) {
+        *texts[i] = new TStaticText(this);
+        (*texts[i])->SetName(names[i]);
+        (*texts[i])->SetParent(this);
+        (*texts[i])->SetVisible(false);
+    }
+
+    // Room for one front panel (89 high) above the status bar.
+    SetClientHeight(89 + StatusBar->Height() + 3);
+
+    OnCreate = TNotifyEvent(this, &TMainForm::FormCreate);
+    OnActivate = TNotifyEvent(this, &TMainForm::FormActivate);
+    OnClose = TCloseEvent(this, &TMainForm::FormClose);
+}
+
+// The menu items the main window itself works with, at their places in the menu tree.
+// The complete, table-driven tree replaces this function.
+void TMainForm::BuildMainMenu()
+{
+    struct Row {
+        const char* parent;  // null: a top-level menu
+        const char* name;
+        const char* caption;
+        bool visible;
+    };
+    static const Row rows[] = {
+        {nullptr, "Configuration1", "Basic Configuration", true},
+        {"Configuration1", "Layer2Management1", "Device Management", true},
+        {"Layer2Management1", "RefreshPanel1", "Refresh Panel", false},
+        {"Configuration1", "RefreshPanel2", "Refresh Panel", true},
+        {nullptr, "Menu_RMON", "RMON", true},
+        {"Menu_RMON", "Statistics1", "Statistics", true},
+        {"Menu_RMON", "History1", "History", true},
+        {"Menu_RMON", "AlarmEvent1", "Alarm/Event", true},
+        {nullptr, "VACM1", "SNMP V3", true},
+        {nullptr, "SecurityManagement1", "Security Management", true},
+        {"SecurityManagement1", "Auth1", "Authentication Mode Setting", true},
+    };
+    for (const Row& r : rows) {
+        auto* item = new TMenuItem(this);
+        item->SetName(r.name);
+        item->SetCaption(r.caption);
+        item->SetVisible(r.visible);
+        TMenuItem* parent = r.parent ? static_cast<TMenuItem*>(FindComponent(r.parent)) : MainMenu1->Items();
+        parent->Add(item);
+    }
+    auto item = [this](const char* name) { return static_cast<TMenuItem*>(FindComponent(name)); };
+    RefreshPanel1 = item("RefreshPanel1");
+    RefreshPanel2 = item("RefreshPanel2");
+    Statistics1 = item("Statistics1");
+    History1 = item("History1");
+    AlarmEvent1 = item("AlarmEvent1");
+    Auth1 = item("Auth1");
+    VACM1 = item("VACM1");
+    RefreshPanel1->OnClick = TNotifyEvent(this, &TMainForm::RefreshPanel1Click);
+    RefreshPanel2->OnClick = TNotifyEvent(this, &TMainForm::RefreshPanel1Click);
+}
+
+void TMainForm::ShowStatus(const AnsiString& text) { StatusBar->Panels()->Items(0)->SetText(text); }
+
+void TMainForm::FormCreate(TObject*)
+{
+    Activated = false;
+    SetCaption(AgentAddress);
+    PortButtons = new TList;
+    PanelForms = new TList;
+    try {
+        CreateStatusRequests();
+    } catch (const Exception& e) {
+        ShowStatus(e.Message);
+    }
+}
+
+void TMainForm::FormActivate(TObject*)
+{
+    if (Activated) return;
+    Activated = true;
+    ShowPanelAndMenuStates();
+}
+
+void TMainForm::ShowPanelAndMenuStates()
+{
+    CreateFrontPanel();
+    AttachPortPopup();
+    AttachPortButtonClick();
+    ApplyRmonMenuState();
+    Apply8021xMenuState();
+}
+
+void TMainForm::RefreshPanel1Click(TObject*)
+{
+    if (MessageDlg("Refresh panel may take a long time. Are you sure?", mtConfirmation, mbOKCancel, 0) != mrOk)
+        return;
+    ClearPanels();
+    PortButtons->Clear();
+    CurrentPanel = nullptr;
+    ShowPanelAndMenuStates();
+}
+
+void TMainForm::ClearPanels()
+{
+    if (!PanelForms) return;
+    // Each panel's close stops its LED poll and waits for its requests.
+    for (int i = 0; i < PanelForms->Count(); ++i) {
+        auto* panel = static_cast<TForm*>(PanelForms->Get(i));
+        panel->Close();
+        delete panel;
+    }
+    PanelForms->Clear();
+    CurrentPanel = nullptr;
+}
+
+void TMainForm::Shutdown()
+{
+    // Every poll and request stops before the lists that lead to them go.
+    ClearPanels();
+    StopStatusRequests();
+    delete PortButtons;
+    PortButtons = nullptr;
+    delete PanelForms;
+    PanelForms = nullptr;
+}
+
+void TMainForm::FormClose(TObject*, TCloseAction& Action)
+{
+    Action = caFree;
+    Shutdown();
+}
+
+// Made with the front panel: the three synchronous status requests of the RMON state, the
+// spanning-tree version and the 802.1X state, each bound to its hidden static text.
+void TMainForm::CreateStatusRequests() {}
+
+// Made with the front panel: each status request's enabled flag cleared, messages processed
+// until it is idle, then deleted.
+void TMainForm::StopStatusRequests() {}
+
+// Made with the front panel: reads the RMON state and enables or disables Statistics1,
+// History1 and AlarmEvent1; a failed read goes to status panel 0.
+void TMainForm::ApplyRmonMenuState() {}
+
+// Made with the front panel: reads the 802.1X state and enables or disables Auth1.
+void TMainForm::Apply8021xMenuState() {}
+
+// Made with the front panel: builds the panel form in ScrollBox1, appends it to PanelForms
+// and its buttons to PortButtons, and starts its LED poll.
+void TMainForm::CreateFrontPanel() {}
+
+// Made with the front panel: every port button gets the port pop-up menu.
+void TMainForm::AttachPortPopup() {}
+
+// Made with the front panel: every port button's click releases the others.
+void TMainForm::AttachPortButtonClick() {}

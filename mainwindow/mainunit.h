@@ -1,0 +1,100 @@
+// The module's main window: menu bar, the scroll box that holds the switch's front panel,
+// the status bar whose panel 0 shows errors, and the connection settings the module was
+// started with.
+#pragma once
+
+#include <vector>
+
+#include "mainwindow/connection.h"
+#include "platform/ui/comctrls.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/menus.h"
+#include "platform/ui/stdctrls.h"
+
+class QzSNMPRequest2Edits;
+
+// The command that starts one of the host application's module executables.
+struct TModuleCommand {
+    AnsiString Program;                 // the module name, found on PATH; empty when none
+    std::vector<AnsiString> Arguments;  // each passed as one argument
+};
+
+class TMainForm : public TForm, public TConnectionFields {
+public:
+    // Reads the registry, the message files, the command line (ParamStr) and the device
+    // settings file. EConvertError for a bad number there; the program entry shows it.
+    explicit TMainForm(TComponent* Owner);
+    ~TMainForm() override;
+
+    // Screen scale: 1.0 at 96 dots per inch, else 1.25; feature forms read them.
+    bool ScaleUp = false;
+    float ScaleFactor = 1.0f;
+
+    bool Activated = false;
+    TList* PortButtons = nullptr;  // the front panel's port buttons
+    TList* PanelForms = nullptr;   // the panel forms shown in ScrollBox1
+    TForm* CurrentPanel = nullptr;
+    QzSNMPRequest2Edits* RmonStateRequest = nullptr;
+    QzSNMPRequest2Edits* StpVersionRequest = nullptr;
+    QzSNMPRequest2Edits* Dot1xStateRequest = nullptr;
+
+    // Where the module found its message files and the device settings file ("" for the
+    // current directory).
+    AnsiString ModuleDirectory;
+    AnsiString SettingsDirectory;
+
+    // Components.
+    TMainMenu* MainMenu1 = nullptr;
+    TScrollBox* ScrollBox1 = nullptr;
+    TStatusBar* StatusBar = nullptr;
+    TStaticText* ST_RmonState = nullptr;
+    TStaticText* ST_STPVersion = nullptr;
+    TStaticText* ST_8021xStatus = nullptr;
+    TMenuItem* RefreshPanel1 = nullptr;
+    TMenuItem* RefreshPanel2 = nullptr;
+    TMenuItem* Statistics1 = nullptr;
+    TMenuItem* History1 = nullptr;
+    TMenuItem* AlarmEvent1 = nullptr;
+    TMenuItem* Auth1 = nullptr;
+    TMenuItem* VACM1 = nullptr;
+
+    void FormCreate(TObject* Sender);
+    void FormActivate(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void RefreshPanel1Click(TObject* Sender);
+    // Closes and deletes every panel form, then empties PanelForms.
+    void ClearPanels();
+
+    // The status requests and the menu items that follow the device's state.
+    void CreateStatusRequests();
+    void StopStatusRequests();
+    void ApplyRmonMenuState();
+    void Apply8021xMenuState();
+
+    // The front panel in ScrollBox1 and its port buttons.
+    void CreateFrontPanel();
+    void AttachPortPopup();
+    void AttachPortButtonClick();
+
+    // Module launcher: starts the host's module executable for a table argument such as
+    // "/TMIB_Info" with this module's connection switches. The installation check writes
+    // "No Path!" or "OpenView : File Path Error!" into status panel 0 but never stops it.
+    void LaunchMibModule(const AnsiString& tableArgument);
+    TModuleCommand BuildModuleCommandLine(const AnsiString& tableArgument);
+
+    // Puts a text into status panel 0.
+    void ShowStatus(const AnsiString& text);
+
+private:
+    void BuildLayout();
+    void BuildMainMenu();
+    void Construct();
+    void ShowPanelAndMenuStates();
+    void Shutdown();
+};
+
+extern TMainForm* MainForm;
+
+// The connection switches for a module executable (no registry check, no window):
+// program = the text between "/T" and the first "_" of the argument.
+TModuleCommand ModuleCommandFor(const TConnectionFields& fields, const AnsiString& tableArgument);

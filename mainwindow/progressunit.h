@@ -1,0 +1,43 @@
+// Progress dialogs that feature forms show while the switch applies a slow setting. They do
+// not follow the device: the bar moves one step a second and the dialog closes itself after
+// 30 steps. Both are shown as child windows of the form that opens them.
+#pragma once
+
+#include "platform/ui/comctrls.h"
+#include "platform/ui/extctrls.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/stdctrls.h"
+
+class TProgressBaseForm : public TForm {
+public:
+    TLabel* LB_Prompt = nullptr;
+    TProgressBar* ProgressBar = nullptr;
+    TTimer* ProgressTimer = nullptr;
+
+    void FormCreate(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void ProgressTimerTimer(TObject* Sender);
+
+protected:
+    TProgressBaseForm(TComponent* Owner, TForm* ParentForm);
+    // Steps before the dialog closes itself.
+    virtual int Limit() const { return 30; }
+};
+
+// Shown by the spanning-tree form while its settings are sent.
+class TProgressForm : public TProgressBaseForm {
+public:
+    TProgressForm(TComponent* Owner, TForm* ParentForm);
+
+private:
+    void StartSet(TForm* ParentForm);
+};
+
+class TProgressForm2 : public TProgressBaseForm {
+public:
+    TProgressForm2(TComponent* Owner, TForm* ParentForm);
+    int TickLimit = 30;
+
+protected:
+    int Limit() const override { return TickLimit; }
+};

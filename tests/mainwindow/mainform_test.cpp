@@ -1,0 +1,279 @@
+// The main window: start-up from registry, message files and command line; its layout;
+// activation, panel refresh and closing; the gate form.
+#include <QCoreApplication>
+#include <QPointer>
+#include <cstdio>
+#include <fstream>
+#include <sys/stat.h>
+
+#include "mainwindow/unit1.h"
+#include "snmpvars/qzsnmpsession.h"
+#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/support/simagent.h"
+
+namespace {
+
+std::string Read(const std::string& file)
+{
+    std::ifstream f(file);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+// A stand-in for a front-panel form: its close says whether the main window's lists were
+// still there.
+class StubPanel : public TForm {
+public:
+    explicit StubPanel(TComponent* owner, std::string* log) : TForm(owner), log_(log)
+    {
+        OnClose = TCloseEvent(this, &StubPanel::FormClose);
+        DoCreate();
+    }
+    void FormClose(TObject*, TCloseAction& action)
+    {
+        *log_ += MainForm && MainForm->PanelForms && MainForm->PortButtons ? "closed;" : "closed late;";
+        action = caFree;
+    }
+
+private:
+    std::string* log_;
+};
+
+}  // namespace
+
+TEST_F(MainFormTest, DirectoriesFromTheRegistry)
+{
+    const std::string d = dir.Path();
+    struct Case {
+        const char* name;
+        std::string registry;
+        std::string moduleDir, settingsDir;
+    } cases[] = {
+        {"no registry file", "", "", ""},
+        {"help path", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Modules\\HelpPath]\r\n"
+                      "\"1.3.6.1.4.1.171.10.70.2\"=\"/m/VRX-6120.hlp\"\r\n",
+         "/m/", ""},
+        {"a help path no longer than the file name", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Modules\\HelpPath]\r\n"
+                                                     "\"1.3.6.1.4.1.171.10.70.2\"=\"VRX-6120.hlp\"\r\n",
+         "", ""},
+        {"host program folder", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Zentra5.1\\ExePath]\r\n\"Path\"=\"/h/bin/\"\r\n",
+         "", "/h/bin/../Conf/MBF/"},
+        {"host program folder without its separator",
+         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Zentra5.1\\ExePath]\r\n\"Path\"=\"/h/bin\"\r\n", "", "/h/bin/../Conf/MBF/"},
+        {"the MIB file folder wins",
+         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Zentra5.1\\ExePath]\r\n\"Path\"=\"/h/bin/\"\r\n"
+         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Zentra5.1\\MibFile]\r\n\"Path\"=\"/conf/\"\r\n",
+         "", "/conf/"},
+        {"a MIB file key without its value", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Zentra5.1\\ExePath]\r\n"
+                                             "\"Path\"=\"/h/bin/\"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Zentra5.1\\MibFile]\r\n",
+         "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::remove(dir.File("registry.reg").c_str());
+        if (!c.registry.empty()) Registry(c.registry);
+        Make({"/I10.1.1.1"});
+        EXPECT_EQ(form->ModuleDirectory, c.moduleDir);
+        EXPECT_EQ(form->SettingsDirectory, c.settingsDir);
+    }
+}
+
+TEST_F(MainFormTest, MessageFilesAndSettingsFileWhereTheRegistrySays)
+{
+    const std::string d = dir.Path();
+    Registry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Modules\\HelpPath]\r\n\"1.3.6.1.4.1.171.10.70.2\"=\"" + d +
+             "/mod/VRX-6120.hlp\"\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenzo\\Zentra5.1\\ExePath]\r\n\"Path\"=\"" + d +
+             "/host/bin/\"\r\n");
+    mkdir(dir.File("mod").c_str(), 0755);
+    mkdir(dir.File("mod/errmsg").c_str(), 0755);
+    dir.Write("mod/errmsg/common.err", "(QzCommon) first text\n\n(QzCommon) second text\n");
+    dir.Write("mod/errmsg/qzsnmp.err", "(QzSNMP++) All right!\n");
+    mkdir(dir.File("host").c_str(), 0755);
+    mkdir(dir.File("host/bin").c_str(), 0755);
+    mkdir(dir.File("host/Conf").c_str(), 0755);
+    mkdir(dir.File("host/Conf/MBF").c_str(), 0755);
+    dir.Write("host/Conf/MBF/10.1.1.1.cfg",
+              "[Program Information]\nAgentPort=2161\nVersion=3\nSecurityModel=3\nSecurityLevel=0\n"
+              "SecurityName=op\nAuthProtocol=0\nPrivProtocol=0\n");
+
+    Make({"/I10.1.1.1", "/Rpub", "/Wpriv"});
+    EXPECT_EQ(QzCommonMessageTable.Text(0), "(QzCommon) first text");
+    EXPECT_EQ(QzCommonMessageTable.Text(1), "(QzCommon) second text");
+    EXPECT_EQ(QzSNMPMessageTable.Text(0), "(QzSNMP++) All right!");
+    EXPECT_TRUE(SettingsFileFound);
+    EXPECT_EQ(QzSNMPDevice.address, "10.1.1.1");
+    EXPECT_EQ(QzSNMPDevice.port, 2161);
+    EXPECT_EQ(QzSNMPSecurity.version, 3);
+    EXPECT_EQ(QzSNMPSecurity.readCommunity, "pub");
+    EXPECT_EQ(QzSNMPSecurity.writeCommunity, "priv");
+    EXPECT_EQ(QzSNMPSecurity.securityName, "op");
+    EXPECT_TRUE(form->VACM1->Enabled());
+}
+
+TEST_F(MainFormTest, EveryStartCountsTheEngineBoots)
+{
+    const std::string counter = "517A534E4D505F50505F4170706C69636174696F6E";
+    Make({"/I10.1.1.1"});
+    EXPECT_EQ(Read(dir.File("QzSNMP_PP_BootCounter")), counter + " 1\n");
+    Make({"/I10.1.1.1"});
+    EXPECT_EQ(Read(dir.File("QzSNMP_PP_BootCounter")), counter + " 2\n");
+}
+
+TEST_F(MainFormTest, LayoutAndStartState)
+{
+    Make({"/I10.1.1.1", "/Rpub", "/Wpriv"});
+    EXPECT_EQ(MainForm, form);
+    EXPECT_EQ(form->Caption(), "10.1.1.1");
+    EXPECT_EQ(form->Width(), 800);
+    EXPECT_EQ(form->ScaleUp, Screen->PixelsPerInch() != 96);
+    EXPECT_FLOAT_EQ(form->ScaleFactor, form->ScaleUp ? 1.25f : 1.0f);
+    EXPECT_EQ(form->BorderStyle(), bsSingle);
+    EXPECT_EQ(form->Position(), poScreenCenter);
+    EXPECT_EQ(form->Menu(), form->MainMenu1);
+    EXPECT_FALSE(form->Activated);
+    ASSERT_NE(form->PortButtons, nullptr);
+    ASSERT_NE(form->PanelForms, nullptr);
+    EXPECT_EQ(form->PanelForms->Count(), 0);
+    EXPECT_EQ(form->CurrentPanel, nullptr);
+
+    EXPECT_EQ(form->StatusBar->Panels()->Count(), 1);
+    EXPECT_EQ(form->StatusBar->Panels()->Items(0)->Width(), 50);
+    EXPECT_EQ(form->StatusBar->Align(), alBottom);
+    EXPECT_EQ(form->ScrollBox1->Align(), alClient);
+    EXPECT_FALSE(form->ScrollBox1->AutoScroll());
+    for (TStaticText* t : {form->ST_RmonState, form->ST_STPVersion, form->ST_8021xStatus}) EXPECT_FALSE(t->Visible());
+
+    // The menu items the window works with, under their menus.
+    struct Item {
+        TMenuItem* item;
+        const char* name;
+        const char* caption;
+        const char* parent;
+        bool visible;
+    } items[] = {
+        {form->RefreshPanel1, "RefreshPanel1", "Refresh Panel", "Device Management", false},
+        {form->RefreshPanel2, "RefreshPanel2", "Refresh Panel", "Basic Configuration", true},
+        {form->Statistics1, "Statistics1", "Statistics", "RMON", true},
+        {form->History1, "History1", "History", "RMON", true},
+        {form->AlarmEvent1, "AlarmEvent1", "Alarm/Event", "RMON", true},
+        {form->Auth1, "Auth1", "Authentication Mode Setting", "Security Management", true},
+        {form->VACM1, "VACM1", "SNMP V3", "", true},
+    };
+    for (const Item& i : items) {
+        SCOPED_TRACE(i.name);
+        ASSERT_NE(i.item, nullptr);
+        EXPECT_EQ(form->FindComponent(i.name), i.item);
+        EXPECT_EQ(i.item->Caption(), i.caption);
+        EXPECT_EQ(i.item->Parent()->Caption(), i.parent);
+        EXPECT_EQ(i.item->Visible(), i.visible);
+    }
+    EXPECT_EQ(form->RefreshPanel1->OnClick, TNotifyEvent(form, &TMainForm::RefreshPanel1Click));
+    EXPECT_EQ(form->RefreshPanel2->OnClick, TNotifyEvent(form, &TMainForm::RefreshPanel1Click));
+    EXPECT_FALSE(form->VACM1->Enabled());  // SNMPv1
+
+    Make({"/I10.1.1.1", "/v3"});
+    EXPECT_TRUE(form->VACM1->Enabled());
+}
+
+TEST_F(MainFormTest, BadNumberLeavesNoMainWindow)
+{
+    SetProgramArguments({"vrx6120", "/I10.1.1.1", "/v3", "/t70000"});
+    try {
+        TMainForm f(nullptr);
+        ADD_FAILURE() << "no exception";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message, "'70000' is not a valid port number (0 to 65535)");
+    }
+    EXPECT_EQ(MainForm, nullptr);
+}
+
+TEST_F(MainFormTest, OpensAndClosesAgainstTheSimulatedAgent)
+{
+    SimAgent agent;
+    dir.Write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(agent.Port()) +
+                                   "\nVersion=1\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+    Make({"/I127.0.0.1", "/Rpublic", "/Wprivate"});
+    EXPECT_EQ(QzSNMPDevice.address, "127.0.0.1");
+    EXPECT_EQ(QzSNMPDevice.port, agent.Port());
+    EXPECT_EQ(QzSNMPSecurity.version, 1);
+    EXPECT_EQ(form->AgentPortText, std::to_string(agent.Port()));
+
+    form->Show();
+    ASSERT_TRUE(WaitFor([&] { return form->Activated; }));
+    QPointer<TMainForm> alive(form);
+    form->Close();
+    EXPECT_EQ(form->PortButtons, nullptr);
+    EXPECT_EQ(form->PanelForms, nullptr);
+    // The close released the window; it goes once messages run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+    form = nullptr;
+    EXPECT_EQ(MainForm, nullptr);
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(MainFormTest, ClosingStopsThePanelsBeforeTheListsGo)
+{
+    Make({"/I10.1.1.1"});
+    std::string log;
+    QPointer<StubPanel> a = new StubPanel(form, &log), b = new StubPanel(form, &log);
+    form->PanelForms->Add(a.data());
+    form->PanelForms->Add(b.data());
+    form->PortButtons->Add(form);  // any entry
+    form->CurrentPanel = b;
+    TCloseAction action = caHide;
+    form->FormClose(form, action);
+    EXPECT_EQ(action, caFree);
+    EXPECT_EQ(log, "closed;closed;");
+    EXPECT_TRUE(a.isNull());
+    EXPECT_TRUE(b.isNull());
+    EXPECT_EQ(form->PanelForms, nullptr);
+    EXPECT_EQ(form->PortButtons, nullptr);
+    EXPECT_EQ(form->CurrentPanel, nullptr);
+}
+
+TEST_F(MainFormTest, RefreshPanelAsksFirst)
+{
+    Make({"/I10.1.1.1"});
+    std::string log;
+    QPointer<StubPanel> panel = new StubPanel(form, &log);
+    form->PanelForms->Add(panel.data());
+    form->PortButtons->Add(form);
+    form->CurrentPanel = panel;
+
+    boxes.QueueAnswers({IDCANCEL});
+    form->RefreshPanel2->Click();
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Refresh panel may take a long time. Are you sure?");
+    EXPECT_EQ(boxes.Boxes()[0].flags & 0xF, MB_OKCANCEL);
+    EXPECT_FALSE(panel.isNull());
+    EXPECT_EQ(form->PanelForms->Count(), 1);
+    EXPECT_EQ(form->PortButtons->Count(), 1);
+
+    boxes.QueueAnswers({IDOK});
+    form->RefreshPanel1->Click();  // hidden, same command
+    EXPECT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_EQ(log, "closed;");
+    EXPECT_TRUE(panel.isNull());
+    EXPECT_EQ(form->PanelForms->Count(), 0);
+    EXPECT_EQ(form->PortButtons->Count(), 0);
+    EXPECT_EQ(form->CurrentPanel, nullptr);
+}
+
+TEST(GateForm, FlagsStartIdleAndRequestDoneFreesBoth)
+{
+    {
+        TForm1 gate(nullptr);
+        EXPECT_EQ(Form1, &gate);
+        EXPECT_EQ(gate.Caption(), "Form1");
+        EXPECT_FALSE(gate.Visible());
+        // Nothing is outstanding yet: the first refresh of a gated form is not held back.
+        EXPECT_TRUE(gate.GetIdle);
+        EXPECT_TRUE(gate.SetIdle);
+        gate.GetIdle = false;
+        gate.SetIdle = false;
+        gate.RequestDone(nullptr, nullptr);
+        EXPECT_TRUE(gate.GetIdle);
+        EXPECT_TRUE(gate.SetIdle);
+    }
+    EXPECT_EQ(Form1, nullptr);
+}
