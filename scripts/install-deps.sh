@@ -8,7 +8,7 @@ packages=(
   libsnmp-dev snmpd snmp
   libssl-dev libjpeg-dev
   libgtest-dev
-  xvfb xauth
+  xvfb xauth x11-utils imagemagick
 )
 
 missing=()
