@@ -42,7 +42,6 @@ private:
 
 TEST_F(MainFormTest, DirectoriesFromTheRegistry)
 {
-    const std::string d = dir.Path();
     struct Case {
         const char* name;
         std::string registry;
