@@ -96,6 +96,7 @@ TEST(ValueOctets, TooFewOctetsAreABadValue)
         {nullptr, sxDateTime, "07D607040D0500002B00"}, {nullptr, sxIpv6Address, "FE80"},
         {nullptr, sxUInt16, "01"},            {nullptr, sxIpAddress, "0A0102"},
         {nullptr, sxBcdDateTime, "00000000"}, {nullptr, sxTimeTicks, "64"},
+        {nullptr, sxCounter, "0102"},         {nullptr, sxBoolean, "01"},
     };
     for (const OctetsCase& c : cases) {
         AnsiString text;
