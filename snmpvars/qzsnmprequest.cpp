@@ -383,7 +383,8 @@ void QzSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, As
         ~Finish()
         {
             if (QzSNMPRequest* r = c.request) {
-                r->pending_.erase(std::find(r->pending_.begin(), r->pending_.end(), &c));
+                auto it = std::find(r->pending_.begin(), r->pending_.end(), &c);
+                if (it != r->pending_.end()) r->pending_.erase(it);
                 --r->outstanding;
             }
         }
