@@ -8,7 +8,7 @@
 #include "platform/snmp/oid.h"
 #include "platform/snmp/smival.h"
 #include "platform/ui/datetime.h"
-#include "snmpvars/qzsnmpconvert.h"
+#include "snmpvars/qzsnmpvaluetext.h"
 #include "snmpvars/qzsnmperror.h"
 #include "snmpvars/qzsnmprequest.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/snmp/oid.h"
-#include "snmpvars/qzsnmpconvert.h"
+#include "snmpvars/qzsnmpvaluetext.h"
 #include "snmpvars/qzsnmperror.h"
 #include "snmpvars/uisnmpvar.h"
 

@@ -6,7 +6,7 @@
 #include "common/qznumlist.h"
 #include "platform/snmp/snmp.h"
 #include "platform/ui/forms.h"
-#include "snmpvars/qzsnmpconvert.h"
+#include "snmpvars/qzsnmpvaluetext.h"
 #include "snmpvars/qzsnmperror.h"
 
 using namespace qzsnmp;

@@ -1,7 +1,7 @@
 // Value octets and parts of values.
 #include "platform/ui/datetime.h"
 #include "requestfixture.h"
-#include "snmpvars/qzsnmpconvert.h"
+#include "snmpvars/qzsnmpvaluetext.h"
 #include "snmpvars/qzsnmpoctets.h"
 
 namespace {
