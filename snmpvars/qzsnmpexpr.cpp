@@ -5,7 +5,6 @@
 
 #include "common/qzexpression.h"
 #include "common/qzoptionlist.h"
-#include "platform/snmp/oid.h"
 #include "platform/snmp/smival.h"
 #include "platform/ui/datetime.h"
 #include "snmpvars/qzsnmpvaluetext.h"
@@ -117,16 +116,33 @@ bool QzSNMPRequest::EvaluateCondition(AnsiString condition)
     return EvalLogical(SubstituteValues(condition, true, "$"));
 }
 
+namespace {
+
+// The order of a get-next walk over two dotted OIDs, sub-identifier by sub-identifier.
+int CompareDotted(const char* a, const char* b)
+{
+    for (;;) {
+        if (!*a || !*b) return (*a ? 1 : 0) - (*b ? 1 : 0);
+        uint64_t x = 0, y = 0;
+        while (*a >= '0' && *a <= '9') x = x * 10 + static_cast<uint64_t>(*a++ - '0');
+        while (*b >= '0' && *b <= '9') y = y * 10 + static_cast<uint64_t>(*b++ - '0');
+        if (x != y) return x < y ? -1 : 1;
+        if (*a) ++a;  // the dot
+        if (*b) ++b;
+    }
+}
+
+}  // namespace
+
 bool QzSNMPRequest::IsEndOfWalk(AnsiString columnOid, AnsiString previousOid, AnsiString newOid)
 {
     if (varList.listType == SVT_SV || varList.listType == MVT_SV) return false;
     // The instance must lie under the column ("1.2" never continues into "1.20") ...
-    AnsiString prefix = columnOid + ".";
-    if (newOid.Length() <= prefix.Length() || newOid.SubString(1, prefix.Length()) != prefix) return true;
-    Oid next(newOid.std());
-    if (!next.valid()) return true;
+    const std::string& c = columnOid.std();
+    const std::string& o = newOid.std();
+    if (o.size() <= c.size() + 1 || o.compare(0, c.size(), c) != 0 || o[c.size()] != '.') return true;
     // ... and come after the previous one, so that an agent that repeats or goes back can
     // never make the walk loop.
-    Oid previous(previousOid.IsEmpty() ? columnOid.std() : previousOid.std());
-    return !(previous < next);
+    const char* previous = previousOid.IsEmpty() ? c.c_str() : previousOid.c_str();
+    return CompareDotted(previous, o.c_str()) >= 0;
 }

@@ -208,14 +208,14 @@ void QzSNMPRequest::PrepareSet(const AnsiString& itemList, TStrings* values)
     for (int i = 0; i < varList.GetCount(); ++i) ConvertByExpression(i, false);
 }
 
-bool QzSNMPRequest::ReadReply(const Pdu& reply, int code, const AnsiString& message, const std::vector<int>& items)
+bool QzSNMPRequest::ReadReply(Pdu& reply, int code, const AnsiString& message, const std::vector<int>& items)
 {
     int ended = 0;
     AnsiString rowIndex;
     for (size_t k = 0; k < items.size(); ++k) {
         const int i = items[k];
         QzSNMPVarItem& item = varList.Items(i);
-        Vb vb = reply[static_cast<int>(k)];
+        Vb& vb = reply[static_cast<int>(k)];
         AnsiString newOid = vb.get_printable_oid();
         AnsiString column = ColumnOid(i);
         if (code != 0) {
@@ -245,13 +245,13 @@ bool QzSNMPRequest::ReadReply(const Pdu& reply, int code, const AnsiString& mess
     return IsTable();
 }
 
-bool QzSNMPRequest::ReadSetReply(const Pdu& reply, const std::vector<int>& items)
+bool QzSNMPRequest::ReadSetReply(Pdu& reply, const std::vector<int>& items)
 {
     // A set's reply repeats the bindings sent: each belongs to the item it was sent for.
     AnsiString rowIndex;
     for (size_t k = 0; k < items.size(); ++k) {
         const int i = items[k];
-        Vb vb = reply[static_cast<int>(k)];
+        Vb& vb = reply[static_cast<int>(k)];
         AnsiString newOid = vb.get_printable_oid();
         AnsiString column = ColumnOid(i);
         VbToValue(i, &vb);

@@ -116,8 +116,8 @@ private:
     // Marks the items of a partial set and applies the write expressions.
     void PrepareSet(const AnsiString& itemList, TStrings* values);
     // Stores a reply into the items; true when a table row was read.
-    bool ReadReply(const Pdu& reply, int code, const AnsiString& message, const std::vector<int>& items);
-    bool ReadSetReply(const Pdu& reply, const std::vector<int>& items);
+    bool ReadReply(Pdu& reply, int code, const AnsiString& message, const std::vector<int>& items);
+    bool ReadSetReply(Pdu& reply, const std::vector<int>& items);
     int Send(Command command, Pdu& pdu, const SnmpTarget& target);
     void SendAsync(Command command, Pdu& pdu, const SnmpTarget& target, std::unique_ptr<AsyncContext> context);
     static void Callback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
