@@ -154,6 +154,22 @@ TEST(AgentFaults, ValueShorterThanTheOthers)
     EXPECT_EQ(vbs[0].value.size(), 51u * 3 - 1);
 }
 
+TEST(AgentFaults, RepeatAnswersEveryGetNextWithTheFirstObject)
+{
+    SimAgent agent({"", {"1.3.6.1.4.1.99.1.1 integer 1", "1.3.6.1.4.1.99.1.2 integer 2",
+                         "1.3.6.1.4.1.99.2.1 integer 3"}});
+    agent.Control("fault repeat 1.3.6.1.4.1.99.1");
+    for (const char* asked : {"1.3.6.1.4.1.99.1", "1.3.6.1.4.1.99.1.1", "1.3.6.1.4.1.99.1.2"}) {
+        auto vbs = Parse(Snmp(agent, "snmpgetnext", V2c(), {asked}).out);
+        ASSERT_EQ(vbs.size(), 1u) << asked;
+        EXPECT_EQ(vbs[0].oid, "1.3.6.1.4.1.99.1.1") << asked;
+    }
+    // Outside the subtree the agent walks on as before.
+    auto vbs = Parse(Snmp(agent, "snmpgetnext", V2c(), {"1.3.6.1.4.1.99.2"}).out);
+    ASSERT_EQ(vbs.size(), 1u);
+    EXPECT_EQ(vbs[0].oid, "1.3.6.1.4.1.99.2.1");
+}
+
 TEST(AgentControl, ChangesDataWhileRunning)
 {
     SimAgent agent;

@@ -124,7 +124,7 @@ TEST(AgentRead, WalkOfTheInterfaceTableFollowsSmiOrder)
 TEST(AgentRead, GetNextCrossesTablesAndEndsTheView)
 {
     SimAgentOptions o;
-    o.lines = {"1.3.6.1.4.1.99999.9.0 integer 7"};  // the last object of all
+    o.lines = {"1.3.6.1.99.9.0 integer 7"};  // the last object of all
     SimAgent agent(o);
     struct Case {
         const char* from;
@@ -133,7 +133,7 @@ TEST(AgentRead, GetNextCrossesTablesAndEndsTheView)
         {"0", "1.0.8802.1.1.1.1.1.1.0"},                       // before everything
         {"1.0.8802.1.1.1.1.1.1.0", "1.3.6.1.2.1.1.1.0"},       // from one subtree to the next
         {"1.3.6.1.2.1.1.7.0", "1.3.6.1.2.1.2.1.0"},            // system group to interfaces
-        {"1.3.6.1.2.1.2.2.1.22.27", "1.3.6.1.4.1.171.11.70.2.2.1.1.1.0"},  // past the table
+        {"1.3.6.1.2.1.2.2.1.22.27", "1.3.6.1.2.1.17.7.1.2.2.1.2.1.0.27.17.34.51.68"},  // past the table
         {"1.3.6.1.2.1.2.2.1.9", "1.3.6.1.2.1.2.2.1.9.1"},      // a column, no instance
         {"1.3.6.1.2.1.2.2.1.9.27.5", "1.3.6.1.2.1.2.2.1.10.1"},  // between instances
         {"1.3.6.1.4.1.171.12.12.2.1.1", "1.3.6.1.4.1.171.12.12.2.1.2.1"},  // column not served
@@ -145,10 +145,10 @@ TEST(AgentRead, GetNextCrossesTablesAndEndsTheView)
         EXPECT_EQ(vbs[0].oid, c.next);
     }
 
-    auto end = Parse(Snmp(agent, "snmpgetnext", V2c(), {"1.3.6.1.4.1.99999.9.0"}).out);
+    auto end = Parse(Snmp(agent, "snmpgetnext", V2c(), {"1.3.6.1.99.9.0"}).out);
     ASSERT_EQ(end.size(), 1u);
     EXPECT_EQ(end[0].type, "endOfMibView");
-    ToolResult v1 = Snmp(agent, "snmpgetnext", V1(), {kSysName, "1.3.6.1.4.1.99999.9.0"});
+    ToolResult v1 = Snmp(agent, "snmpgetnext", V1(), {kSysName, "1.3.6.1.99.9.0"});
     EXPECT_NE(v1.exitCode, 0);
     EXPECT_NE(v1.err.find("noSuchName"), std::string::npos) << v1.err;
     ASSERT_TRUE(agent.WaitForRequests(9));
@@ -189,7 +189,7 @@ TEST(AgentRead, MissingObjectsGiveTheRightException)
     EXPECT_NE(r.err.find("noSuchName"), std::string::npos) << r.err;
     vbs = Parse(Snmp(agent, "snmpgetnext", V1(), {"1.3.6.1.2.1.31"}).out);
     ASSERT_EQ(vbs.size(), 1u);
-    EXPECT_EQ(vbs[0].oid, "1.3.6.1.4.1.171.11.70.2.2.1.1.1.0");
+    EXPECT_EQ(vbs[0].oid, "1.3.6.1.4.1.171.11.55.2.3.2.2.1.1.2.10.90.90.1");
     ASSERT_TRUE(agent.WaitForRequests(4));
     EXPECT_EQ(agent.Requests()[1].errorIndex, 2);
 }

@@ -78,6 +78,7 @@ TEST(AgentSet, WritesOverEveryVersionAndLogsThePdu)
               "noError");
     EXPECT_EQ(Get(agent, kSysName), "by-v3");
 
+    ASSERT_TRUE(agent.WaitForRequests(6));  // the agent logs each request after its reply
     auto log = agent.Requests();
     ASSERT_EQ(log.size(), 6u);
     EXPECT_EQ(log[0].kind, "SET");

@@ -76,6 +76,9 @@ void GetNext(netsnmp_handler_registration* reginfo, netsnmp_agent_request_info* 
     Oid name = ToOid(r->requestvb->name, r->requestvb->name_length);
     Oid root = ToOid(reginfo->rootoid, reginfo->rootoid_len);
     const auto* next = g_state->mib.Next(name, r->inclusive != 0, root);
+    // A faulty agent: inside a "repeat" subtree every step answers with its first object.
+    if (const Oid* stuck = g_state->faults.RepeatFor(name))
+        if (const auto* first = g_state->mib.Next(*stuck, true, *stuck)) next = first;
     if (!next) return;  // the agent goes on with the next subtree, or ends the view
     std::vector<oid> arcs(next->first.begin(), next->first.end());
     snmp_set_var_objid(r->requestvb, arcs.data(), arcs.size());

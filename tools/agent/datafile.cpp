@@ -320,8 +320,14 @@ bool FaultLine(AgentState& st, const Tokens& t, std::string* why)
         for (auto it = f.shorts.begin(); it != f.shorts.end();)
             it = it->oid == s.oid ? f.shorts.erase(it) : it + 1;
         f.shorts.push_back(s);
+    } else if (kind == "repeat" && t.size() == 3) {
+        Oid oid;
+        if (!ParseOid(t[2].text, &oid, why)) return false;
+        for (auto it = f.repeats.begin(); it != f.repeats.end();)
+            it = *it == oid ? f.repeats.erase(it) : it + 1;
+        f.repeats.push_back(oid);
     } else {
-        return Fail(why, "unknown fault (error, short, delay, drop, clear)");
+        return Fail(why, "unknown fault (error, short, repeat, delay, drop, clear)");
     }
     return true;
 }
@@ -352,6 +358,13 @@ bool Faults::ShortFor(const Oid& oid, size_t* length) const
     for (const Short& s : shorts)
         if (StartsWith(oid, s.oid)) return *length = s.length, true;
     return false;
+}
+
+const Oid* Faults::RepeatFor(const Oid& oid) const
+{
+    for (const Oid& r : repeats)
+        if (StartsWith(oid, r)) return &r;
+    return nullptr;
 }
 
 bool Faults::TakeDrop()

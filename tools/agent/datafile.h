@@ -7,7 +7,7 @@
 //         [size=<ranges>] [range=<ranges>]
 //   community ro|rw <name>
 //   user <name> [ro|rw] none | user <name> [ro|rw] MD5|SHA <authpass> [DES <privpass>]
-//   fault error <oid> <status> [get|set] | fault short <oid> <length>
+//   fault error <oid> <status> [get|set] | fault short <oid> <length> | fault repeat <oid>
 //   fault delay <ms> | fault drop all|off|<count> | fault clear
 //   unset <oid>
 #pragma once
@@ -43,12 +43,15 @@ struct Faults {
     };
     std::vector<Error> errors;
     std::vector<Short> shorts;
+    std::vector<Oid> repeats;  // GET-NEXT inside answers with the subtree's first object
     int delayMs = 0;
     bool dropAll = false;
     long dropCount = 0;
 
     const Error* ErrorFor(const Oid& oid, bool write) const;
     bool ShortFor(const Oid& oid, size_t* length) const;
+    // The "repeat" subtree that holds oid, or null.
+    const Oid* RepeatFor(const Oid& oid) const;
     // True when this request is to be swallowed; counts a "drop <n>".
     bool TakeDrop();
 };

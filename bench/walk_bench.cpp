@@ -1,0 +1,181 @@
+// Walks a table of 10 columns through the request core, synchronously and asynchronously,
+// and with net-snmp's snmpwalk (one GETNEXT exchange per cell), against the simulated agent,
+// and prints rows per second and the ratios.
+//
+//   walk_bench [rows] [rounds]      (default 2000 rows, 3 rounds; figures are medians)
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/sysutils.h"
+#include "snmpvars/qzsnmprequest.h"
+#include "snmpvars/qzsnmpsession.h"
+#include "tests/support/simagent.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+const char kEntry[] = "1.3.6.1.4.1.99999.5.1";
+
+double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// Ten columns of the kinds a switch table holds, one value of each per row.
+struct Column {
+    const char* type;  // agent data type
+    int syntax;
+    std::string (*value)(int row);
+};
+
+const Column kColumns[] = {
+    {"integer", sxInteger, [](int r) { return std::to_string(r % 3 + 1); }},
+    {"string", sxDisplayStr, [](int r) { return "\"port " + std::to_string(r) + "\""; }},
+    {"counter", sxCounter, [](int r) { return std::to_string(r * 1000u); }},
+    {"gauge", sxGauge, [](int r) { return std::to_string(r % 1000 * 1000000u); }},
+    {"timeticks", sxTimeTicks, [](int r) { return std::to_string(r * 100u); }},
+    {"ipaddress", sxIpAddress, [](int r) { return "10.1." + std::to_string(r / 256) + "." + std::to_string(r % 256); }},
+    {"hex", sxMacAddress, [](int r) { char b[32]; std::snprintf(b, sizeof b, "02:00:00:00:%02X:%02X", r / 256, r % 256); return std::string(b); }},
+    {"counter64", sxCounter64, [](int r) { return std::to_string(9007199254740993ull + static_cast<unsigned>(r)); }},
+    {"oid", sxObjectId, [](int r) { return "1.3.6.1.4.1.171." + std::to_string(r); }},
+    {"integer", sxInteger, [](int r) { return std::to_string(-r); }},
+};
+const int kColumnCount = 10;
+
+std::string WriteData(const std::string& dir, int rows)
+{
+    std::string path = dir + "/walk.txt";
+    std::ofstream out(path);
+    for (int c = 0; c < kColumnCount; ++c)
+        for (int r = 1; r <= rows; ++r)
+            out << kEntry << "." << c + 2 << "." << r << " " << kColumns[c].type << " " << kColumns[c].value(r) << "\n";
+    return path;
+}
+
+QzSNMPVarList TableList()
+{
+    std::vector<std::string> oids;  // the list copies its texts
+    std::vector<UISnmpVar> table;
+    oids.push_back(std::string(kEntry) + ".1");
+    for (int c = 0; c < kColumnCount; ++c) oids.push_back(std::string(kEntry) + "." + std::to_string(c + 2));
+    table.push_back({oids[0].c_str(), "Index", sxInteger, acNotAccess});
+    for (int c = 0; c < kColumnCount; ++c)
+        table.push_back({oids[static_cast<size_t>(c) + 1].c_str(), "Column", kColumns[c].syntax, acReadOnly});
+    table.push_back({nullptr});
+    return QzSNMPVarList(table.data(), MVT_FMV, 1);
+}
+
+int SyncWalk()
+{
+    QzSNMPRequest r;
+    r.varList = TableList();
+    int rows = 0;
+    if (r.Get(true))
+        do ++rows;
+        while (r.Get(false));
+    return rows;
+}
+
+struct AsyncWalker {
+    QzSNMPRequest request;
+    int rows = 0;
+    bool finished = false;
+    int code = 0;
+    void Done(QzSNMPError& e, QzSNMPVarList&)
+    {
+        if (e.code || e.done) {
+            code = e.code;
+            finished = true;
+            return;
+        }
+        ++rows;
+        request.GetAsync(QzSNMPDoneEvent(this, &AsyncWalker::Done), false);
+    }
+};
+
+int AsyncWalk()
+{
+    AsyncWalker w;
+    w.request.varList = TableList();
+    w.request.GetAsync(QzSNMPDoneEvent(&w, &AsyncWalker::Done), true);
+    while (!w.finished) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (w.code) std::fprintf(stderr, "asynchronous walk failed: %d\n", w.code);
+    return w.rows;
+}
+
+// Cells snmpwalk printed, one GETNEXT exchange each.
+int SnmpWalk(const SimAgent& agent)
+{
+    // Neither configuration nor persistent files of net-snmp's: its directories are the agent's scratch.
+    std::string cmd = "MIBS= SNMPCONFPATH=" + agent.Dir() + " SNMP_PERSISTENT_DIR=" + agent.Dir() +
+                      " snmpwalk -v2c -c public -On -Oq -t 5 -r 1 " + agent.Target() + " " + kEntry +
+                      " 2>/dev/null | wc -l";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return 0;
+    int lines = 0;
+    if (std::fscanf(p, "%d", &lines) != 1) lines = 0;
+    pclose(p);
+    return lines;
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Rows per second of `walk`, the median of `rounds` runs; the rows must all be there.
+double Rate(const char* what, int rounds, int expected, const std::function<int()>& walk)
+{
+    std::vector<double> rates;
+    for (int i = 0; i < rounds; ++i) {
+        auto start = Clock::now();
+        int rows = walk();
+        double s = Seconds(start);
+        if (rows != expected) {
+            std::fprintf(stderr, "%s: %d rows instead of %d\n", what, rows, expected);
+            std::exit(1);
+        }
+        rates.push_back(rows / s);
+    }
+    double m = Median(rates);
+    std::printf("%-26s %10.0f rows/s\n", what, m);
+    std::fflush(stdout);
+    return m;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    int rows = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
+    int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+
+    TempDir dir;
+    SimAgentOptions options;
+    options.dataFile = WriteData(dir.Path(), rows);
+    SimAgent agent(options);
+    QzSNMPInitialize(dir.Path());
+    QzSNMPDevice.address = agent.Address().c_str();
+    QzSNMPDevice.port = static_cast<uint16_t>(agent.Port());
+    QzSNMPSecurity.version = 1;  // SNMPv2c
+    QzSNMPSecurity.readCommunity = "public";
+
+    std::printf("Walk of a table of %d columns and %d rows on the simulated agent, median of %d rounds\n",
+                kColumnCount, rows, rounds);
+    SyncWalk();  // warm up: session open, agent's pages in
+    double sync = Rate("request core, synchronous", rounds, rows, SyncWalk);
+    double async = Rate("request core, asynchronous", rounds, rows, AsyncWalk);
+    double walk = Rate("snmpwalk (GETNEXT per cell)", rounds, rows,
+                       [&] { return SnmpWalk(agent) / kColumnCount; });
+    std::printf("asynchronous / synchronous     %6.2f   (goal >= 0.8)\n", async / sync);
+    std::printf("synchronous / snmpwalk         %6.2f   (goal >= 5)\n", sync / walk);
+    std::printf("asynchronous / snmpwalk        %6.2f   (goal >= 5)\n", async / walk);
+    return 0;
+}

@@ -1,0 +1,234 @@
+// Value texts: hex text, decimal readers, doubles, dates and the wire type of every syntax.
+#include "snmpvars/qzsnmpvaluetext.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstring>
+
+#include "common/qzdatetime.h"
+#include "platform/snmp/snmp.h"
+#include "platform/ui/datetime.h"
+#include "platform/ui/sysutils.h"
+#include "snmpvars/qzsnmperror.h"
+#include "snmpvars/uisnmpvar.h"
+
+namespace qzsnmp {
+
+const char* const kNullText = "(NULL)";
+const char* const kNotDoneText = "(NOTDONE)";
+
+int WireSyntax(int syntax)
+{
+    switch (syntax) {
+    case sxBoolean:
+    case sxInteger: return sNMP_SYNTAX_INT;
+    case sxNull: return sNMP_SYNTAX_NULL;
+    case sxObjectId: return sNMP_SYNTAX_OID;
+    case sxIpAddress:
+    case sxNsapAddr: return sNMP_SYNTAX_IPADDR;
+    case sxCounter: return sNMP_SYNTAX_CNTR32;
+    case sxGauge:
+    case sxUInteger: return sNMP_SYNTAX_GAUGE32;
+    case sxTimeTicks: return sNMP_SYNTAX_TIMETICKS;
+    case sxOpaque: return sNMP_SYNTAX_OPAQUE;
+    case sxCounter64: return sNMP_SYNTAX_CNTR64;
+    case sxBitStr:
+    case sxOctetStr:
+    case sxDouble:
+    case sxMacAddress:
+    case sxDateTime:
+    case sxBcdDateTime:
+    case sxDisplayStr:
+    case sxIpv6Address: return sNMP_SYNTAX_OCTETS;
+    default: return -1;
+    }
+}
+
+bool IsValueSyntax(int syntax) { return WireSyntax(syntax) >= 0; }
+
+bool IsHexSyntax(int syntax)
+{
+    return syntax == sxBitStr || syntax == sxOctetStr || syntax == sxOpaque || syntax == sxMacAddress ||
+           syntax == sxIpv6Address;
+}
+
+void ThrowBadSyntax() { QzSNMPThrowOwn(qzsBadSyntax); }
+void ThrowShortIndex() { QzSNMPThrowOwn(qzsBadKeyCount); }
+void ThrowBadValue() { QzSNMPThrowOwn(qzsBadPartValue); }
+
+uint32_t ReadInt32(const AnsiString& text)
+{
+    const char* p = text.c_str();
+    while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+    bool neg = false;
+    if (*p == '+' || *p == '-') neg = *p++ == '-';
+    uint32_t v = 0;
+    while (*p >= '0' && *p <= '9') v = v * 10u + static_cast<uint32_t>(*p++ - '0');
+    return neg ? 0u - v : v;
+}
+
+uint64_t ReadCounter64(const AnsiString& text)
+{
+    const std::string& s = text.std();
+    size_t i = 0, n = s.size();
+    while (i < n && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
+    bool neg = false;
+    if (i < n && (s[i] == '+' || s[i] == '-')) neg = s[i++] == '-';
+    std::string digits;
+    while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) digits += s[i++];
+    long intDigits = static_cast<long>(digits.size());
+    if (i < n && s[i] == '.') {
+        ++i;
+        while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) digits += s[i++];
+    }
+    if (digits.empty()) return 0;
+    long exponent = 0;
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+        size_t j = i + 1;
+        bool eneg = false;
+        if (j < n && (s[j] == '+' || s[j] == '-')) eneg = s[j++] == '-';
+        if (j < n && std::isdigit(static_cast<unsigned char>(s[j]))) {
+            while (j < n && std::isdigit(static_cast<unsigned char>(s[j]))) {
+                if (exponent < 100000) exponent = exponent * 10 + (s[j] - '0');
+                ++j;
+            }
+            if (eneg) exponent = -exponent;
+        }
+    }
+    // The integer part is the digits before the shifted decimal point; 10^64 is 0 modulo 2^64,
+    // so more than 64 trailing zeros change nothing.
+    long point = intDigits + exponent;
+    uint64_t v = 0;
+    for (long k = 0; k < point && k < static_cast<long>(digits.size()); ++k)
+        v = v * 10u + static_cast<uint64_t>(digits[static_cast<size_t>(k)] - '0');
+    for (long k = static_cast<long>(digits.size()); k < point && k < static_cast<long>(digits.size()) + 64; ++k)
+        v *= 10u;
+    return neg ? 0u - v : v;
+}
+
+uint64_t WrapToUInt64(long double v)
+{
+    if (!std::isfinite(v)) return 0;
+    const long double two64 = 18446744073709551616.0L;
+    long double t = std::truncl(v);
+    if (std::fabs(t) >= two64) t = std::fmod(t, two64);
+    if (t < 0) return 0u - static_cast<uint64_t>(-t);
+    return static_cast<uint64_t>(t);
+}
+
+double ReadDouble(const AnsiString& text) { return LeadingDouble(text); }
+
+AnsiString FormatDouble(double v)
+{
+    std::string s = AnsiString(v).std();
+    for (char& c : s)
+        if (c == ',') c = '.';
+    return AnsiString(s);
+}
+
+AnsiString OctetsToHex(const std::string& octets)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(octets.size() * 2);
+    for (unsigned char c : octets) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return AnsiString(out);
+}
+
+namespace {
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return 0;
+}
+
+}  // namespace
+
+std::string HexToOctets(const AnsiString& text)
+{
+    std::string t;
+    for (char c : text.std())
+        if (c != ' ') t += c;
+    std::string out;
+    size_t i = 0;
+    if (t.size() % 2) out += static_cast<char>(HexDigit(t[i++]));
+    for (; i + 1 < t.size(); i += 2) out += static_cast<char>(HexDigit(t[i]) * 16 + HexDigit(t[i + 1]));
+    return out;
+}
+
+std::vector<uint32_t> DottedNumbers(const AnsiString& text)
+{
+    std::vector<uint32_t> ids;
+    if (text.IsEmpty()) return ids;
+    const char* p = text.c_str();
+    for (;;) {
+        uint32_t v = 0;
+        while (*p >= '0' && *p <= '9') v = v * 10u + static_cast<uint32_t>(*p++ - '0');
+        ids.push_back(v);
+        while (*p && *p != '.') ++p;
+        if (!*p) break;
+        ++p;
+    }
+    return ids;
+}
+
+AnsiString DottedText(const std::vector<uint32_t>& ids, size_t from, size_t count)
+{
+    std::string out;
+    for (size_t k = from; k < ids.size() && k - from < count; ++k) {
+        if (k > from) out += '.';
+        out += std::to_string(ids[k]);
+    }
+    return AnsiString(out);
+}
+
+std::string DoubleToOctets(double v)
+{
+    uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    std::string out(8, '\0');
+    for (int k = 0; k < 8; ++k) out[static_cast<size_t>(k)] = static_cast<char>(bits >> (8 * k));
+    return out;
+}
+
+double OctetsToDouble(const unsigned char* octets)
+{
+    uint64_t bits = 0;
+    for (int k = 0; k < 8; ++k) bits |= static_cast<uint64_t>(octets[k]) << (8 * k);
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
+
+AnsiString FormatBcdDateTime(double oleDate)
+{
+    if (!IsValidDateTime(oleDate)) ThrowBadValue();
+    return FormatDateTime("yyyy/mm/dd hh:nn:ss am/pm", oleDate);
+}
+
+double ParseBcdDateTime(const AnsiString& text) { return StrToDateTime(text); }
+
+std::string DateTimeToOctets(const AnsiString& text)
+{
+    QzDateTime dt(text);
+    dt.SwapYearBytes();
+    return std::string(reinterpret_cast<const char*>(dt.Octets()), sizeof(QzDateTime));
+}
+
+AnsiString OctetsToDateTime(const unsigned char* octets, size_t length)
+{
+    if (length < 8) ThrowBadValue();
+    unsigned char b[sizeof(QzDateTime)] = {0, 0, 0, 0, 0, 0, 0, 0, '+', 0, 0};
+    std::memcpy(b, octets, length < sizeof b ? length : sizeof b);
+    QzDateTime dt(b);
+    dt.SwapYearBytes();
+    return dt.ToString();
+}
+
+}  // namespace qzsnmp
