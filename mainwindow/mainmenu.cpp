@@ -105,6 +105,15 @@ void TMainForm::RunTableCommand(const TMenuCommand& cmd)
     std::unique_ptr<TForm> form;
     TableFormBuilder(*this, cmd, *table, form);
     if (!form) throw Exception(AnsiString("No form for ") + cmd.component);
+    if (cmd.extra == exRmonCloseHook) {
+        // The form closes as it would, then the RMON items follow the state it may have set.
+        TCloseEvent formClose = form->OnClose;
+        form->OnClose = TCloseEvent(std::function<void(TObject*, TCloseAction&)>(
+            [this, formClose](TObject* sender, TCloseAction& action) {
+                formClose(sender, action);
+                ApplyRmonMenuState();
+            }));
+    }
     TCommandLayout layout =
         ComputeCommandLayout(cmd, NextFormCaption, AgentAddress, ScaleFactor, form->Width(), form->Height());
     for (const TSizeAction& a : cmd.sizes) {

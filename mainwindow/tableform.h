@@ -22,9 +22,8 @@
 //  - SetVarFormat(index, format) for each of table.formats, in order;
 //  - exEditorWidth: the editor panel's SetEditWidth(ScaledSize(cmd.extraValue, scale));
 //    exRowEditorWidth: the list-view panel's edits panel gets SetEditWidth(width of its first
-//    row's input + ScaledSize(cmd.extraValue, scale), 2);
-//    exRmonCloseHook: the form's OnClose runs the form's own FormClose, then
-//    main.ApplyRmonMenuState().
+//    row's input + ScaledSize(cmd.extraValue, scale), 2).
+// The command itself adds the RMON close hook around the form's OnClose afterwards.
 // scale is main.ScaleFactor. A failure raises; the command then releases what `form` holds.
 // The configuration-form generator fills this in; until then it raises an Exception that
 // says the form cannot be built.

@@ -34,6 +34,7 @@ struct BuildLog {
     int versionWhileShown = -1;
     std::string caption;
     int width = 0, height = 0;
+    int closes = 0;  // runs of the form's own close handler
 };
 BuildLog* Log = nullptr;
 
@@ -43,6 +44,9 @@ void StubBuilder(TMainForm&, const TMenuCommand&, const MibCommand& table, std::
     Log->versionAtBuild = QzSNMPSecurity.version;
     form.reset(new TForm(Application));
     form->SetBounds(0, 0, 400, 300);
+    form->OnClose = TCloseEvent(std::function<void(TObject*, TCloseAction&)>([](TObject*, TCloseAction&) {
+        ++Log->closes;
+    }));
     Log->forms.push_back(form.get());
     if (Log->fail) throw Exception("broken table");
     TForm* f = form.get();
@@ -210,6 +214,16 @@ TEST_F(MenuCommandTest, WithoutTheGeneratorATableCommandSaysSo)
     EXPECT_EQ(boxes.Boxes()[0].text,
               "\"Session Information \": configuration forms are not available in this build.");
     EXPECT_EQ(QzSNMPSecurity.version, 0);
+}
+
+TEST_F(MenuCommandTest, RmonControlKeepsTheFormsOwnClose)
+{
+    Make({"/I10.1.1.1"});
+    Item("RMONSetting1")->Click();
+    Item("DeviceInformation1")->Click();
+    EXPECT_EQ(log.closes, 2);
+    EXPECT_EQ(log.caption, "Device Information");
+    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 TEST_F(MenuCommandTest, SameCommandTwiceOpensTwoForms)
