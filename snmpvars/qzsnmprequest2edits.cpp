@@ -38,6 +38,8 @@ QzSNMPRequest2Edits::QzSNMPRequest2Edits(TForm* owner)
 
 QzSNMPRequest2Edits::~QzSNMPRequest2Edits()
 {
+    ReleasePaint();
+    delete paintCheck_;
     if (TListView* lv = BoundListView())
         if (lv->OnSelectItem == TLVSelectItemEvent(this, &QzSNMPRequest2Edits::ListViewSelectItem))
             lv->OnSelectItem = savedOnSelectItem_;
@@ -70,6 +72,7 @@ void QzSNMPRequest2Edits::SetConstraintOwner(TWinControl* owner) { constraint_->
 void QzSNMPRequest2Edits::BindListView(TListView* listView, bool enable)
 {
     const TLVSelectItemEvent ours(this, &QzSNMPRequest2Edits::ListViewSelectItem);
+    ReleasePaint();
     if (TListView* old = BoundListView())
         if (old != listView && old->OnSelectItem == ours) old->OnSelectItem = savedOnSelectItem_;
     if (!listView) {
@@ -115,6 +118,7 @@ void QzSNMPRequest2Edits::BuildColumns()
 void QzSNMPRequest2Edits::BeforeGet()
 {
     given_.clear();
+    ReleasePaint();
     TListView* lv = BoundListView();
     if (!lv) return;
     BuildColumns();
@@ -186,8 +190,10 @@ void QzSNMPRequest2Edits::ListViewSelectItem(TObject* Sender, TListItem* item, b
 void QzSNMPRequest2Edits::OnRowReceived()
 {
     if (listView_) {
-        if (!BoundListView()) return;
+        TListView* lv = BoundListView();
+        if (!lv) return;
         ValuesToRow();
+        HoldPaint(lv);
         Application->ProcessMessages();  // the window stays live while a long walk fills it
         return;
     }
@@ -196,7 +202,59 @@ void QzSNMPRequest2Edits::OnRowReceived()
 
 void QzSNMPRequest2Edits::AfterGet()
 {
+    ReleasePaint();
     if (BoundListView() && enableOnSelect && Request.varList.listType == MVT_FMV) SetControlsEnabled(false);
+}
+
+void QzSNMPRequest2Edits::OnGetError(QzSNMPError* result)
+{
+    ReleasePaint();
+    QzSNMPRequest2Controls::OnGetError(result);
+}
+
+// Painting a full list view costs more than reading a row: while a walk fills it, the list
+// view is painted every kPaintMs instead of after every row. The hold ends with the read, and
+// at the latest two checks after the last row, however the read ended.
+namespace {
+const int kPaintMs = 250;
+}
+
+void QzSNMPRequest2Edits::HoldPaint(TListView* lv)
+{
+    ++rowsSinceCheck_;
+    if (!paintHeld_) {
+        lv->Items()->BeginUpdate();
+        paintHeld_ = true;
+        heldSince_.start();
+        if (!paintCheck_) {
+            paintCheck_ = new TTimer(nullptr);
+            paintCheck_->SetInterval(kPaintMs);
+            paintCheck_->OnTimer = TNotifyEvent(this, &QzSNMPRequest2Edits::PaintCheck);
+        }
+        rowsSinceCheck_ = 0;
+        paintCheck_->SetEnabled(true);
+    } else if (heldSince_.elapsed() >= kPaintMs) {
+        std::shared_ptr<bool> alive = Alive();
+        lv->Items()->EndUpdate();
+        Application->ProcessMessages();  // paints now
+        if (!*alive || !paintHeld_ || BoundListView() != lv) return;
+        lv->Items()->BeginUpdate();
+        heldSince_.restart();
+    }
+}
+
+void QzSNMPRequest2Edits::ReleasePaint()
+{
+    if (paintCheck_) paintCheck_->SetEnabled(false);
+    if (!paintHeld_) return;
+    paintHeld_ = false;
+    if (TListView* lv = BoundListView()) lv->Items()->EndUpdate();
+}
+
+void QzSNMPRequest2Edits::PaintCheck(TObject*)
+{
+    if (rowsSinceCheck_ == 0) ReleasePaint();  // the read is over or stalled
+    rowsSinceCheck_ = 0;
 }
 
 void QzSNMPRequest2Edits::PrepareSet()

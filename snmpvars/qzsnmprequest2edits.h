@@ -16,6 +16,7 @@
 // writable variable that neither gave is left out of the write.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <initializer_list>
@@ -38,6 +39,7 @@ class TListItem;
 class TListView;
 class TRadioGroup;
 class TStaticText;
+class TTimer;
 class TWinControl;
 
 // One association: variable varIndex (or the part of it at offset, read with syntax) shown by
@@ -122,6 +124,7 @@ protected:
     void BeforeGet() override;
     void OnRowReceived() override;
     void AfterGet() override;
+    void OnGetError(QzSNMPError* result) override;
     bool ValueMissing(int i) const override;
     virtual void ListViewSelectItem(TObject* Sender, TListItem* item, bool selected);
 
@@ -159,4 +162,12 @@ private:
     QzEditConstraint* constraint_;
     std::vector<int> rowVars_;  // the variable of each list-view column, as the rows were filled
     std::vector<bool> given_;   // per variable, from the last PrepareSet; empty: no such record
+    // Painting of the list view while a walk fills it.
+    void HoldPaint(TListView* lv);
+    void ReleasePaint();
+    void PaintCheck(TObject* Sender);
+    bool paintHeld_ = false;
+    QElapsedTimer heldSince_;
+    TTimer* paintCheck_ = nullptr;
+    int rowsSinceCheck_ = 0;
 };

@@ -73,12 +73,35 @@ TEST_F(EditsTest, AWalkFillsTheListViewOneRowPerTableRow)
         EXPECT_GT(lv->Columns()->Items(1)->Width(), 0);
         Read();
         EXPECT_EQ(Rows(), kRows) << int(mode);
+        EXPECT_TRUE(lv->updatesEnabled());  // painted again once the walk is over
         // A second read replaces the rows.
         Read();
         EXPECT_EQ(Rows(), kRows);
         EXPECT_TRUE(IsResultLine(LinesOf(memo).back(), "Get", OkText()));
         delete lv;
         r.reset();
+    }
+}
+
+TEST_F(EditsTest, AWalkThatFailsHalfWayLeavesTheListViewPainting)
+{
+    for (unsigned char mode : {0, 1}) {
+        Use(mode);
+        agent_->Control("fault error " + SysLogCol(5, 3) + " genErr get");
+        r->BindListView(lv, true);
+        if (mode == 0) {
+            EXPECT_EQ(RaisedCode([&] { r->Get(); }), -105);
+        } else {
+            r->Get();
+            ASSERT_TRUE(WaitFor([&] { return !r->Busy; }));
+            AnsiString genErr;
+            QzSNMPGetErrorText(5, genErr);
+            EXPECT_TRUE(IsResultLine(LinesOf(memo).back(), "Get", genErr.std()));
+        }
+        EXPECT_EQ(lv->Items()->Count(), 2);
+        EXPECT_TRUE(WaitFor([&] { return lv->updatesEnabled(); }, 3000)) << int(mode);
+        r.reset();
+        delete lv;
     }
 }
 
