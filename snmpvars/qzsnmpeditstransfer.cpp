@@ -101,7 +101,8 @@ void QzSNMPRequest2Edits::WriteControls(_EditAssociation_s& r)
         }
         for (int k = 0; k < r.count; ++k) {
             const int b = r.bitIndexes[static_cast<size_t>(k)];
-            boxes[static_cast<size_t>(k)]->SetChecked((static_cast<unsigned char>(octets[ByteOfBit(b)]) & MaskOfBit(b)) != 0);
+            const auto byte = static_cast<unsigned char>(octets[ByteOfBit(b)]);
+            boxes[static_cast<size_t>(k)]->SetChecked((byte & MaskOfBit(b)) != 0);
         }
     } else if (box) {
         if (opts) {

@@ -152,7 +152,8 @@ void QzSNMPRequest2Edits::RowToValues(std::vector<bool>* given)
     std::vector<int> vars = rowVars_;
     if (vars.empty()) {
         // Rows that no read of ours filled: a variable's column is its index.
-        for (int i = 0; i < list.GetCount(); ++i) vars.push_back(list.IsHiddenColumn(i) || list.IsShownColumn(i) ? i : -1);
+        for (int i = 0; i < list.GetCount(); ++i)
+            vars.push_back(list.IsHiddenColumn(i) || list.IsShownColumn(i) ? i : -1);
     }
     TStrings* sub = item->SubItems();
     for (size_t p = 0; p < vars.size(); ++p) {

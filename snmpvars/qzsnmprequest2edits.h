@@ -66,7 +66,7 @@ public:
     // still runs first). enableOnSelect: after a table read the associated controls are
     // disabled until a row is selected.
     void BindListView(TListView* listView, bool enableOnSelect = true);
-    TListView* ListView() const { return listView_; }
+    TListView* ListView() const { return BoundListView(); }
 
     // The whole value of variable i. Combo boxes become drop-down lists and, like radio
     // groups, take the labels of the variable's option list (-520 without one).

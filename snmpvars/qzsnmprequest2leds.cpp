@@ -175,7 +175,8 @@ void QzSNMPRequest2Leds::ValuesToLeds(QzSNMPLedRecord* r)
             r->Colour = map.AbsentColour;
         } else {
             r->Blink = (b & map.BlinkMask) != 0;
-            r->Colour = map.ColourOf(static_cast<unsigned char>(octets[static_cast<size_t>(r->ByteIndex) + 1] & map.ColourMask));
+            const unsigned char colour = octets[static_cast<size_t>(r->ByteIndex) + 1];
+            r->Colour = map.ColourOf(static_cast<unsigned char>(colour & map.ColourMask));
         }
     }
 }

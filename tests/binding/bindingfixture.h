@@ -118,13 +118,19 @@ protected:
     }
     void TearDown() override { delete form; }
 
-    // The number of logged requests of a kind.
-    size_t Count(const std::string& kind) const
+    // The number of logged requests of a kind, once at least atLeast are there and a moment
+    // has passed (the agent logs a request after its reply).
+    size_t Count(const std::string& kind, size_t atLeast = 0) const
     {
-        size_t n = 0;
-        for (const SimRequest& r : agent_->Requests())
-            if (r.kind == kind) ++n;
-        return n;
+        auto count = [&] {
+            size_t n = 0;
+            for (const SimRequest& r : agent_->Requests())
+                if (r.kind == kind) ++n;
+            return n;
+        };
+        WaitFor([&] { return count() >= atLeast; }, 3000);
+        WaitFor([] { return false; }, 30);
+        return count();
     }
 
     TForm* form = nullptr;

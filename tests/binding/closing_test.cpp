@@ -95,7 +95,7 @@ TEST_F(ClosingTest, ClosingFromTheMessagePumpOfAWalkWaitsUntilTheWalkHasUnwound)
         EXPECT_EQ(r, nullptr);
         // The walk ended at its next step: no further get-next after the close.
         EXPECT_EQ(lv->Items()->Count(), 3);
-        EXPECT_EQ(Count("GETNEXT"), 3u);
+        EXPECT_EQ(Count("GETNEXT", 3), 3u);
         EXPECT_EQ(form->OnCloseQuery, formCloseQuery);
         ASSERT_EQ(memo->Lines()->Count(), 1);
         EXPECT_TRUE(IsResultLine(LinesOf(memo)[0], "Get", OkText()));
@@ -147,8 +147,8 @@ TEST_F(ClosingTest, DeletingABindingWithAReplyOnItsWay)
     Use(1);
     agent_->Control("fault delay 200");
     int done = 0;
-    r->OnGetDone = QzSNMPControlsDoneEvent(
-        std::function<void(QzSNMPRequest2Controls*, QzSNMPError*)>([&](QzSNMPRequest2Controls*, QzSNMPError*) { ++done; }));
+    r->OnGetDone = QzSNMPControlsDoneEvent(std::function<void(QzSNMPRequest2Controls*, QzSNMPError*)>(
+        [&](QzSNMPRequest2Controls*, QzSNMPError*) { ++done; }));
     r->Get();
     EXPECT_TRUE(r->Busy);
     delete r;
@@ -188,5 +188,5 @@ TEST_F(ClosingTest, ABindingDeletedByItsOwnCompletionOrFromTheWalksPump)
     EXPECT_EQ(lv->Items()->Count(), 5);
     EXPECT_EQ(form->OnCloseQuery, formCloseQuery);
     WaitFor([] { return false; }, 50);
-    EXPECT_EQ(Count("GETNEXT"), 5u);
+    EXPECT_EQ(Count("GETNEXT", 5), 5u);
 }

@@ -174,7 +174,7 @@ TEST_F(ControlsTest, AsynchronousWalkIsDrivenByItsCompletions)
     EXPECT_EQ(r->rows, (std::vector<Row>{kRow1, kRow2, kRow3}));
     ASSERT_EQ(memo->Lines()->Count(), 1);
     EXPECT_TRUE(IsResultLine(LinesOf(memo)[0], "Get", OkText()));
-    EXPECT_EQ(Count("GETNEXT"), 4u);
+    EXPECT_EQ(Count("GETNEXT", 4), 4u);
 }
 
 TEST_F(ControlsTest, AnAsynchronousWalkStopsAtItsNextAnswerOnceDisabled)
@@ -185,7 +185,7 @@ TEST_F(ControlsTest, AnAsynchronousWalkStopsAtItsNextAnswerOnceDisabled)
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(r->calls, "BeforeGet;Row;AfterGet;");  // the answer on its way is still handed on
     EXPECT_EQ(r->gets, 1);
-    EXPECT_EQ(Count("GETNEXT"), 1u);
+    EXPECT_EQ(Count("GETNEXT", 1), 1u);
 
     // Disabled before it starts: nothing is sent, no done event ever comes.
     r->calls.clear();
@@ -194,7 +194,7 @@ TEST_F(ControlsTest, AnAsynchronousWalkStopsAtItsNextAnswerOnceDisabled)
     EXPECT_EQ(r->calls, "BeforeGet;");
     WaitFor([] { return false; }, 100);
     EXPECT_EQ(r->gets, 1);
-    EXPECT_EQ(Count("GETNEXT"), 1u);
+    EXPECT_EQ(Count("GETNEXT", 1), 1u);
 }
 
 TEST_F(ControlsTest, ModesWithoutAnExchangeRunTheOpeningHooksOnly)
@@ -264,7 +264,7 @@ TEST_F(ControlsTest, AgentErrorOfAWrite)
     EXPECT_EQ(RaisedCode([&] { r->Set(true, false, "4"); }), -105);
     EXPECT_FALSE(r->Busy);
     WaitFor([] { return false; }, 50);
-    EXPECT_EQ(Count("SET"), 2u);
+    EXPECT_EQ(Count("SET", 2), 2u);
     EXPECT_EQ(Count("GETNEXT"), 0u);
 }
 
@@ -287,7 +287,7 @@ TEST_F(ControlsTest, ASuccessfulWriteOfATableReadsItAgain)
         ASSERT_EQ(r->rows.size(), 3u);
         EXPECT_EQ(r->rows[1][4], "600");
         EXPECT_EQ(r->sets, mode == 1 ? 1 : 0);
-        auto log = agent_->Requests();
+        auto log = Log(2);
         ASSERT_GE(log.size(), 2u);
         EXPECT_EQ(log[0].kind, "SET");
         EXPECT_EQ(OidsOf(log[0]), (std::vector<std::string>{SysLogCol(5, 2)}));
@@ -314,7 +314,7 @@ TEST_F(ControlsTest, ARowThatCannotBeTakenEndsTheReadWithItsError)
     EXPECT_EQ(r->gets, 0);  // neither AfterGet nor the done event
     ASSERT_EQ(memo->Lines()->Count(), 1);
     EXPECT_TRUE(IsResultLine(LinesOf(memo)[0], "Get", "(QzSNMP++) Bad SNMP syntax!"));
-    EXPECT_EQ(Count("GETNEXT"), 1u);
+    EXPECT_EQ(Count("GETNEXT", 1), 1u);
 }
 
 TEST_F(ControlsTest, AFailureToSendIsRaisedAndLeavesTheBindingIdle)

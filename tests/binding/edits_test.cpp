@@ -150,7 +150,9 @@ TEST_F(EditsTest, SelectingARowFillsTheControlsAndOnlyTheSelectionCopies)
     Use(0);
     std::string formLog;
     lv->OnSelectItem = TLVSelectItemEvent(std::function<void(TObject*, TListItem*, bool)>(
-        [&](TObject*, TListItem* item, bool selected) { formLog += (selected ? "+" : "-") + item->Caption().std() + ";"; }));
+        [&](TObject*, TListItem* item, bool selected) {
+            formLog += (selected ? "+" : "-") + item->Caption().std() + ";";
+        }));
     std::vector<TEdit*> ipEdits = {NewEdit(), NewEdit(), NewEdit(), NewEdit()};
     auto* severity = new TComboBox(form);
     severity->SetParent(form);
@@ -211,7 +213,7 @@ TEST_F(EditsTest, SettingTheSelectedRowWritesItsNonKeyColumnsAtItsIndex)
     r->Set(true, true);
     EXPECT_FALSE(r->Busy);
 
-    auto log = agent_->Requests();
+    auto log = Log(9);
     ASSERT_GE(log.size(), 9u);
     const SimRequest& set = log[4];  // after the walk's four steps
     EXPECT_EQ(set.kind, "SET");
@@ -285,7 +287,7 @@ TEST_F(EditsTest, ARowCellWithoutAValueIsLeftOutOfTheWrite)
     lv->SetSelected(lv->Items()->Item(2));
     r->Set(false, true);
     ASSERT_TRUE(WaitFor([&] { return !r->Busy; }));
-    const SimRequest set = agent_->Requests().back();
+    const SimRequest set = Log(5).back();
     EXPECT_EQ(set.kind, "SET");
     std::vector<std::string> oids;
     for (int c : {2, 3, 5, 6, 7}) oids.push_back(SysLogCol(c, 3));

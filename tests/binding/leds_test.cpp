@@ -10,7 +10,7 @@ namespace {
 const unsigned kWhite = 0xFFFFFF, kLime = 0x00FF00, kBlue = 0xFF0000, kRed = 0x0000FF, kGrey = 0x808080;
 const unsigned kOrange = 0x0080FF;
 
-const QzSNMPLedColorPair kSpecMap[] = {{0, kWhite}, {1, kWhite}, {2, kLime}, {3, kLime}, {4, kBlue}, {5, kRed},
+const QzSNMPLedColorPair kSixColours[] = {{0, kWhite}, {1, kWhite}, {2, kLime}, {3, kLime}, {4, kBlue}, {5, kRed},
                                        {0, 0xFFFFFFFF}};
 // The VRX-6120's port LEDs: 1, 2 orange; 3, 4 lime; 5 red.
 const QzSNMPLedColorPair kPortMap[] = {{1, kOrange}, {2, kOrange}, {3, kLime}, {4, kLime}, {5, kRed},
@@ -24,8 +24,10 @@ public:
     using QzSNMPRequest2Leds::ValuesToLeds;
 };
 
-const UISnmpVar kLedVar[] = {{"1.3.6.1.4.1.171.11.70.2.2.1.1.6", "swUnitMgmtFrontPanelLedStatus", sxOctetStr, acReadOnly},
-                             {nullptr}};
+const UISnmpVar kLedVar[] = {
+    {"1.3.6.1.4.1.171.11.70.2.2.1.1.6", "swUnitMgmtFrontPanelLedStatus", sxOctetStr, acReadOnly},
+    {nullptr},
+};
 
 class LedsTest : public BindingTest {
 protected:
@@ -83,7 +85,7 @@ TEST_F(LedsTest, DecodingTheStatusString)
     Make();
     for (const DecodeCase& k : cases) {
         SCOPED_TRACE(k.name);
-        QzSNMPLedColorMapList map(kSpecMap, k.colourMask, k.blinkMask, kWhite, k.absent);
+        QzSNMPLedColorMapList map(kSixColours, k.colourMask, k.blinkMask, kWhite, k.absent);
         leds->Leds.clear();
         leds->AddLed(0, k.byteIndex, &map, new TShape(form));
         leds->SetLedEncoding(k.encoding, k.firstPair);
@@ -96,13 +98,14 @@ TEST_F(LedsTest, DecodingTheStatusString)
     leds->Leds.clear();
 
     // Without an absent colour a missing status is an error.
-    QzSNMPLedColorMapList strict(kSpecMap, 7, 0x80, kWhite, 0xFFFFFFFF);
+    QzSNMPLedColorMapList strict(kSixColours, 7, 0x80, kWhite, 0xFFFFFFFF);
     leds->AddLed(0, 2, &strict, new TShape(form));
     leds->SetLedEncoding(2, 2);
     Value() = "0001 80";
     AnsiString text;
     EXPECT_EQ(RaisedCode([&] { leds->ValuesToLeds(leds->Leds[0]); }, &text), -519);
-    EXPECT_EQ(text, "(QzSNMP++) Out of range for the bit(byte) index of the associated SNMP variable's (partial) data!");
+    EXPECT_EQ(text, "(QzSNMP++) Out of range for the bit(byte) index of the associated SNMP variable's (partial) "
+                    "data!");
 
     leds->SetLedEncoding(0, 0);
     EXPECT_EQ(leds->LedEncoding, 1);
@@ -114,7 +117,7 @@ TEST_F(LedsTest, AnAnsweredPollBlinksForSevenTicksThenShowsTheColour)
 {
     Make();
     leds->StopPolling();  // the ticks are driven here
-    QzSNMPLedColorMapList map(kSpecMap, 7, 0x80, kWhite, kGrey);
+    QzSNMPLedColorMapList map(kSixColours, 7, 0x80, kWhite, kGrey);
     leds->CreateLeds(0, {"0,1", &map, panel, 2, 3, stRectangle, 6, 5});
     ASSERT_EQ(leds->LedCount(), 2);
     TShape* first = leds->Led(0).Shape;
@@ -175,9 +178,9 @@ TEST_F(LedsTest, LedsFollowTheSwitchAndResetWhenItFallsSilent)
     EXPECT_EQ(leds->Led(0).Colour, kLime);
     // Blinking for seven ticks after the answer, then steady.
     leds->PollTimer->SetInterval(3000);
-    WaitFor([] { return false; }, 600);
+    ASSERT_TRUE(WaitFor([&] { return leds->BlinkCount > leds->BlinkLimit + 1; }));  // the first steady tick
     EXPECT_EQ(Painted(1), kRed);
-    WaitFor([] { return false; }, 100);
+    WaitFor([] { return false; }, 150);
     EXPECT_EQ(Painted(1), kRed);
 
     // The switch stops answering: every LED back to its default colour, the error in the panel.
@@ -208,8 +211,8 @@ TEST_F(LedsTest, APollTickWhileTheLastPollWaitsIsSkipped)
     leds->Request.timeout = 200;
     leds->Request.retries = 0;
     int answers = 0, most = 0;
-    leds->OnGetDone = QzSNMPControlsDoneEvent(
-        std::function<void(QzSNMPRequest2Controls*, QzSNMPError*)>([&](QzSNMPRequest2Controls*, QzSNMPError*) { ++answers; }));
+    leds->OnGetDone = QzSNMPControlsDoneEvent(std::function<void(QzSNMPRequest2Controls*, QzSNMPError*)>(
+        [&](QzSNMPRequest2Controls*, QzSNMPError*) { ++answers; }));
     leds->StartPolling(2);  // every 20 ms
     WaitFor([&] {
         most = std::max(most, leds->Request.outstanding);
@@ -219,7 +222,7 @@ TEST_F(LedsTest, APollTickWhileTheLastPollWaitsIsSkipped)
     WaitFor([&] { return !leds->Busy; });
     // One poll at a time: about one per 300 ms answer, not one per tick.
     EXPECT_EQ(most, 1);
-    EXPECT_GE(answers, 2);
+    EXPECT_GE(answers, 1);
     EXPECT_LE(answers, 5);
 }
 
@@ -256,8 +259,8 @@ TEST_F(LedsTest, DeletingTheRequestStopsItsTimers)
     leds->Request.enabled = 0;
     ASSERT_TRUE(WaitFor([&] { return !leds->Busy; }));
     leds.reset();
-    const size_t polls = agent_->Requests().size();
+    const size_t polls = Count("GET");
     WaitFor([] { return false; }, 100);
-    EXPECT_EQ(agent_->Requests().size(), polls);
+    EXPECT_EQ(Count("GET"), polls);
     EXPECT_EQ(static_cast<unsigned>(shape->Brush()->Color()), kGrey);  // the shape stays with the form
 }
