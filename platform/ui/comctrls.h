@@ -55,8 +55,10 @@ public:
     void Delete(int index);
     // Removes every row; no selection events for them.
     void Clear();
+    // Between the two the list view neither paints nor lays out appended rows.
     void BeginUpdate();
     void EndUpdate();
+    bool Updating() const { return updates_ > 0; }
 
 private:
     TListView* lv_;
@@ -165,8 +167,14 @@ public:
     void SelectionChanged(const std::vector<int>& lost, const std::vector<int>& gained);
     void ItemTextChanged(TListItem* item);
     int TextWidthOfColumn(int column) const { return sizeHintForColumn(column); }
+    void LayOutDeferredRows();
+    void reset() override;
 
 protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -181,6 +189,8 @@ private:
     bool rowSelect_ = false;
     bool hideSelection_ = true;
     bool gridLines_ = false;
+    bool rowsDeferred_ = false;
+    int firstDeferredRow_ = 0;
     int quiet_ = 0;
 };
 

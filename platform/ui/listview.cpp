@@ -184,7 +184,10 @@ void TListItems::BeginUpdate()
 
 void TListItems::EndUpdate()
 {
-    if (updates_ > 0 && --updates_ == 0) lv_->setUpdatesEnabled(true);
+    if (updates_ > 0 && --updates_ == 0) {
+        lv_->LayOutDeferredRows();
+        lv_->setUpdatesEnabled(true);
+    }
 }
 
 // ---- columns ----
@@ -379,6 +382,46 @@ void TListView::SelectionChanged(const std::vector<int>& lost, const std::vector
         if (!alive || !index.isValid()) continue;
         FireEvent(OnSelectItem, static_cast<TObject*>(this), item, selected);
     }
+}
+
+// Rows appended while the items are being updated are laid out once, when the update ends,
+// instead of the whole list once per row; until then they are neither shown nor hit.
+void TListView::rowsInserted(const QModelIndex& parent, int start, int end)
+{
+    if (items_->Updating() && !parent.isValid() && start == topLevelItemCount() - (end - start + 1)) {
+        QAbstractItemView::rowsInserted(parent, start, end);
+        if (!rowsDeferred_) firstDeferredRow_ = start;
+        rowsDeferred_ = true;
+        return;
+    }
+    LayOutDeferredRows();
+    QTreeWidget::rowsInserted(parent, start, end);
+}
+
+void TListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
+{
+    LayOutDeferredRows();
+    QTreeWidget::rowsAboutToBeRemoved(parent, start, end);
+}
+
+void TListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
+{
+    // A row not laid out yet has nothing on the screen to change.
+    if (rowsDeferred_ && !topLeft.parent().isValid() && topLeft.row() >= firstDeferredRow_) return;
+    QTreeWidget::dataChanged(topLeft, bottomRight, roles);
+}
+
+void TListView::reset()
+{
+    rowsDeferred_ = false;  // the view lays out every row again
+    QTreeWidget::reset();
+}
+
+void TListView::LayOutDeferredRows()
+{
+    if (!rowsDeferred_) return;
+    rowsDeferred_ = false;
+    doItemsLayout();
 }
 
 void TListView::ItemTextChanged(TListItem* item)

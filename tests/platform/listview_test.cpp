@@ -187,3 +187,46 @@ TEST_F(ListViewTest, ExceptionInASelectHandlerIsShownAndTheOthersStillRun)
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "bad row.");
 }
+
+TEST_F(ListViewTest, RowsAddedDuringAnUpdateAreLaidOutWhenItEnds)
+{
+    lv->Items()->BeginUpdate();
+    EXPECT_FALSE(lv->updatesEnabled());
+    for (int i = 4; i <= 6; ++i) {
+        TListItem* it = lv->Items()->Add();
+        it->SetCaption(AnsiString(i));
+        it->SubItems()->Add(AnsiString("port") + AnsiString(i));
+    }
+    lv->Items()->Item(4)->SubItems()->Put(0, "renamed");
+    lv->Items()->EndUpdate();
+    EXPECT_TRUE(lv->updatesEnabled());
+    QApplication::processEvents();
+    for (int row = 0; row < 6; ++row) {
+        QPoint p = RowPoint(row);
+        EXPECT_EQ(lv->GetItemAt(p.x(), p.y()), lv->Items()->Item(row)) << row;
+    }
+    EXPECT_EQ(FromQ(lv->Items()->Item(4)->text(1)), "renamed");
+
+    // An earlier row goes while later ones wait.
+    lv->Items()->BeginUpdate();
+    lv->Items()->Add()->SetCaption("7");
+    lv->Items()->Delete(0);
+    lv->Items()->EndUpdate();
+    QApplication::processEvents();
+    ASSERT_EQ(lv->Items()->Count(), 6);
+    QPoint last = RowPoint(5);
+    EXPECT_EQ(lv->GetItemAt(last.x(), last.y()), lv->Items()->Item(5));
+    lv->SetSelected(lv->Items()->Item(5));
+    EXPECT_EQ(lv->ItemIndex(), 5);
+
+    // Cleared during an update: the rows added afterwards are laid out all the same.
+    lv->Items()->BeginUpdate();
+    lv->Items()->Add()->SetCaption("x");
+    lv->Items()->Clear();
+    lv->Items()->Add()->SetCaption("y");
+    lv->Items()->EndUpdate();
+    QApplication::processEvents();
+    QPoint p = RowPoint(0);
+    EXPECT_EQ(lv->GetItemAt(p.x(), p.y()), lv->Items()->Item(0));
+    EXPECT_EQ(lv->Items()->Item(0)->Caption(), "y");
+}

@@ -1,0 +1,60 @@
+// The table that the walk benchmarks read: ten columns of the kinds a switch table holds,
+// written as a data file for the simulated agent, and its variable list.
+#pragma once
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "snmpvars/qzsnmpvarlist.h"
+
+namespace {
+
+const char kEntry[] = "1.3.6.1.4.1.99999.5.1";
+
+// Ten columns of the kinds a switch table holds, one value of each per row.
+struct Column {
+    const char* type;  // agent data type
+    int syntax;
+    std::string (*value)(int row);
+};
+
+const Column kColumns[] = {
+    {"integer", sxInteger, [](int r) { return std::to_string(r % 3 + 1); }},
+    {"string", sxDisplayStr, [](int r) { return "\"port " + std::to_string(r) + "\""; }},
+    {"counter", sxCounter, [](int r) { return std::to_string(r * 1000u); }},
+    {"gauge", sxGauge, [](int r) { return std::to_string(r % 1000 * 1000000u); }},
+    {"timeticks", sxTimeTicks, [](int r) { return std::to_string(r * 100u); }},
+    {"ipaddress", sxIpAddress, [](int r) { return "10.1." + std::to_string(r / 256) + "." + std::to_string(r % 256); }},
+    {"hex", sxMacAddress, [](int r) { char b[32]; std::snprintf(b, sizeof b, "02:00:00:00:%02X:%02X", r / 256, r % 256); return std::string(b); }},
+    {"counter64", sxCounter64, [](int r) { return std::to_string(9007199254740993ull + static_cast<unsigned>(r)); }},
+    {"oid", sxObjectId, [](int r) { return "1.3.6.1.4.1.171." + std::to_string(r); }},
+    {"integer", sxInteger, [](int r) { return std::to_string(-r); }},
+};
+const int kColumnCount = 10;
+
+inline std::string WriteData(const std::string& dir, int rows)
+{
+    std::string path = dir + "/walk.txt";
+    std::ofstream out(path);
+    for (int c = 0; c < kColumnCount; ++c)
+        for (int r = 1; r <= rows; ++r)
+            out << kEntry << "." << c + 2 << "." << r << " " << kColumns[c].type << " " << kColumns[c].value(r) << "\n";
+    return path;
+}
+
+inline QzSNMPVarList TableList()
+{
+    std::vector<std::string> oids;  // the list copies its texts
+    std::vector<UISnmpVar> table;
+    oids.push_back(std::string(kEntry) + ".1");
+    for (int c = 0; c < kColumnCount; ++c) oids.push_back(std::string(kEntry) + "." + std::to_string(c + 2));
+    table.push_back({oids[0].c_str(), "Index", sxInteger, acNotAccess});
+    for (int c = 0; c < kColumnCount; ++c)
+        table.push_back({oids[static_cast<size_t>(c) + 1].c_str(), "Column", kColumns[c].syntax, acReadOnly});
+    table.push_back({nullptr});
+    return QzSNMPVarList(table.data(), MVT_FMV, 1);
+}
+
+}  // namespace

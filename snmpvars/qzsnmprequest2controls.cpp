@@ -1,0 +1,374 @@
+#include "snmpvars/qzsnmprequest2controls.h"
+
+#include <QTimer>
+#include <exception>
+
+#include "common/qzmessages.h"
+#include "platform/ui/comctrls.h"
+#include "platform/ui/datetime.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/stdctrls.h"
+#include "snmpvars/qzsnmperror.h"
+#include "snmpvars/qzsnmpoctets.h"
+
+// Marks the stretch in which the binding runs code that may process window messages.
+class QzSNMPRequest2Controls::Inside {
+public:
+    explicit Inside(QzSNMPRequest2Controls* r) : r_(r), alive_(r->alive_) { r_->EnterHooks(); }
+    ~Inside()
+    {
+        if (*alive_) r_->LeaveHooks();
+    }
+    Inside(const Inside&) = delete;
+    Inside& operator=(const Inside&) = delete;
+
+private:
+    QzSNMPRequest2Controls* r_;
+    std::shared_ptr<bool> alive_;
+};
+
+// Leaves the variables without a value out of one write: they carry the invalid flag while
+// the request builds its PDU, and lose it again afterwards.
+class QzSNMPRequest2Controls::Withheld {
+public:
+    explicit Withheld(QzSNMPRequest2Controls* r) : r_(r), alive_(r->alive_)
+    {
+        QzSNMPVarList& list = r_->Request.varList;
+        const bool table = r_->IsTableList();
+        for (int i = 0; i < list.GetCount(); ++i) {
+            if (table && i < list.keyCount) continue;  // keys travel in the row index
+            if (!list.IsWritable(i) || !r_->ValueMissing(i)) continue;
+            list.Items(i).access |= acInvalid;
+            items_.push_back(i);
+        }
+    }
+    ~Withheld()
+    {
+        if (!*alive_) return;
+        QzSNMPVarList& list = r_->Request.varList;
+        for (int i : items_)
+            if (i < list.GetCount()) list.Items(i).access &= ~acInvalid;
+    }
+    Withheld(const Withheld&) = delete;
+    Withheld& operator=(const Withheld&) = delete;
+
+private:
+    QzSNMPRequest2Controls* r_;
+    std::shared_ptr<bool> alive_;
+    std::vector<int> items_;
+};
+
+QzSNMPRequest2Controls::QzSNMPRequest2Controls(TForm* owner)
+    : Owner(owner), alive_(std::make_shared<bool>(true))
+{
+    if (owner) ownerAlive_ = static_cast<QObject*>(owner);
+}
+
+QzSNMPRequest2Controls::~QzSNMPRequest2Controls()
+{
+    *alive_ = false;
+    Busy = false;
+    if (hookDepth_ > 0) ReleaseOwnerClose();  // deleted from inside one of its own reads
+}
+
+void QzSNMPRequest2Controls::SetMessageControl(TMemo* memo)
+{
+    messageControl_ = memo;
+    messageAlive_ = memo ? static_cast<QObject*>(memo) : nullptr;
+}
+
+void QzSNMPRequest2Controls::SetMessageControl(TStatusBar* bar)
+{
+    messageControl_ = bar;
+    messageAlive_ = bar ? static_cast<QObject*>(bar) : nullptr;
+}
+
+void QzSNMPRequest2Controls::SetMessageControl(TStatusPanel* panel)
+{
+    messageControl_ = panel;
+    messageAlive_ = panel ? static_cast<QObject*>(panel->Label()) : nullptr;
+}
+
+TObject* QzSNMPRequest2Controls::MessageControl() const { return messageAlive_ ? messageControl_ : nullptr; }
+
+void QzSNMPRequest2Controls::ShowResult(const AnsiString& text)
+{
+    TObject* control = MessageControl();
+    if (!control) return;
+    AnsiString line = QzSNMPFormatTable.Text(LastOperation);
+    const int e = line.Pos("[ERROR]");
+    const int v = line.Pos("[VARLIST]");
+    const AnsiString& description = Request.varList.description;
+    if (description.IsEmpty()) {
+        if (0 < e && e <= v) line.Delete(e + 7, v - e + 2);  // " Request:[VARLIST]"
+    } else {
+        line = ReplaceAll(line, "[VARLIST]", description);
+    }
+    line = ReplaceAll(line, "[ERROR]", text);
+    line = ReplaceAll(line, "[TIME]", FormatDateTime("hh:nn:ss ampm", Now()));
+    if (auto* memo = dynamic_cast<TMemo*>(control)) memo->Lines()->Add(line);
+    else if (auto* bar = dynamic_cast<TStatusBar*>(control)) bar->SetSimpleText(line);
+    else if (auto* panel = dynamic_cast<TStatusPanel*>(control)) panel->SetText(line);
+}
+
+bool QzSNMPRequest2Controls::IsTableList() const
+{
+    return Request.varList.listType == MVT_FMV || Request.varList.listType == MVT_UMV;
+}
+
+void QzSNMPRequest2Controls::ReportError(const AnsiString& message)
+{
+    if (MessageControl()) {
+        ShowResult(message);
+        return;
+    }
+    PlatformMessageBox(message, ExtractFileName(Application->ExeName()), MB_OK);
+}
+
+void QzSNMPRequest2Controls::OnGetError(QzSNMPError* result)
+{
+    LastOperation = 0;
+    ReportError(result->message);
+}
+
+void QzSNMPRequest2Controls::OnSetError(QzSNMPError* result)
+{
+    LastOperation = 1;
+    ReportError(result->message);
+}
+
+// ---- reading ----
+
+void QzSNMPRequest2Controls::Get()
+{
+    LastOperation = 0;
+    BeforeGet();
+    if (Mode == 0) {
+        std::shared_ptr<bool> alive = alive_;
+        Inside inside(this);
+        Busy = true;
+        try {
+            if (!IsTableList()) {
+                Request.Get(true);
+                if (Request.EvaluateOwnCondition()) OnRowReceived();
+                if (!*alive) return;
+            } else {
+                bool row = Request.Get(true);
+                while (row) {
+                    if (Request.EvaluateOwnCondition()) {
+                        OnRowReceived();
+                        if (!*alive) return;
+                    }
+                    row = Request.Get(false);
+                }
+            }
+            AfterGet();
+            Busy = false;
+            if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
+        } catch (...) {
+            if (*alive) Busy = false;
+            throw;
+        }
+    } else if (Mode == 1) {
+        Busy = true;
+        if (!Request.enabled) {
+            Busy = false;
+            return;
+        }
+        try {
+            Request.GetAsync(QzSNMPDoneEvent(this, &QzSNMPRequest2Controls::GetCompleted), true);
+        } catch (...) {
+            Busy = false;
+            throw;
+        }
+    }
+}
+
+void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
+{
+    std::shared_ptr<bool> alive = alive_;
+    Inside inside(this);
+    if (result.code != 0) {
+        Busy = false;
+        OnGetError(&result);
+        if (*alive) Fire(OnGetDone, result);
+        return;
+    }
+    try {
+        if (!IsTableList()) {
+            if (Request.EvaluateOwnCondition()) OnRowReceived();
+            if (!*alive) return;
+        } else if (!result.done) {
+            if (Request.EvaluateOwnCondition()) OnRowReceived();
+            if (!*alive) return;
+            if (Request.enabled) {
+                Request.GetAsync(QzSNMPDoneEvent(this, &QzSNMPRequest2Controls::GetCompleted), false);
+                return;  // the walk goes on
+            }
+        }
+    } catch (const Exception& e) {
+        if (*alive) ReadFailed(e.Message, e.HelpContext);
+        return;
+    } catch (const std::exception& e) {
+        if (*alive) ReadFailed(e.what(), QzSNMPOwnCode(qzsBadPartValue));
+        return;
+    }
+    FinishGet(result);
+}
+
+void QzSNMPRequest2Controls::FinishGet(QzSNMPError& result)
+{
+    std::shared_ptr<bool> alive = alive_;
+    AfterGet();
+    if (!*alive) return;
+    Busy = false;
+    LastOperation = 0;
+    if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
+    Fire(OnGetDone, result);
+}
+
+// Runs a copy: a handler may delete this object, and its own closure with it.
+void QzSNMPRequest2Controls::Fire(QzSNMPControlsDoneEvent event, QzSNMPError& result)
+{
+    FireEvent(event, this, &result);
+}
+
+// A row that could not be taken ends the read with its error; no done event follows.
+void QzSNMPRequest2Controls::ReadFailed(const AnsiString& message, int code)
+{
+    Busy = false;
+    LastOperation = 0;
+    QzSNMPError error;
+    error.code = code;
+    error.message = message;
+    error.done = true;
+    OnGetError(&error);
+}
+
+// ---- writing ----
+
+void QzSNMPRequest2Controls::Set(bool refreshAfterSet, bool prepare, const AnsiString& itemList, TStrings* values)
+{
+    LastOperation = 1;
+    RefreshAfterSet = refreshAfterSet;
+    BeforeSet();
+    if (prepare) PrepareSet();
+    if (Mode == 0) {
+        std::shared_ptr<bool> alive = alive_;
+        Inside inside(this);
+        Busy = true;
+        try {
+            {
+                Withheld withheld(this);
+                Request.Set(false, itemList, values);
+            }
+            AfterSet();
+            Busy = false;
+            if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
+        } catch (...) {
+            if (*alive) Busy = false;
+            throw;
+        }
+        if (IsTableList() && RefreshAfterSet) Get();
+    } else if (Mode == 1) {
+        Busy = true;
+        if (!Request.enabled) {
+            Busy = false;
+            return;
+        }
+        try {
+            Withheld withheld(this);
+            Request.SetAsync(QzSNMPDoneEvent(this, &QzSNMPRequest2Controls::SetCompleted), false, itemList, values);
+        } catch (...) {
+            Busy = false;
+            throw;
+        }
+    }
+}
+
+void QzSNMPRequest2Controls::SetCompleted(QzSNMPError& result, QzSNMPVarList&)
+{
+    std::shared_ptr<bool> alive = alive_;
+    Inside inside(this);
+    if (result.code != 0) {
+        Busy = false;
+        OnSetError(&result);
+        if (*alive) Fire(OnSetDone, result);
+        return;
+    }
+    AfterSet();
+    if (!*alive) return;
+    Busy = false;
+    LastOperation = 1;
+    if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
+    Fire(OnSetDone, result);
+    if (!*alive || !IsTableList() || !RefreshAfterSet) return;
+    try {
+        Get();
+    } catch (const Exception& e) {
+        if (*alive) ReadFailed(e.Message, e.HelpContext);
+    }
+}
+
+// ---- closing the owner form while the binding processes messages ----
+
+void QzSNMPRequest2Controls::EnterHooks()
+{
+    if (hookDepth_++ > 0 || !ownerAlive_) return;
+    savedCloseQuery_ = Owner->OnCloseQuery;
+    Owner->OnCloseQuery = TCloseQueryEvent(this, &QzSNMPRequest2Controls::OwnerCloseQuery);
+}
+
+void QzSNMPRequest2Controls::LeaveHooks()
+{
+    if (--hookDepth_ == 0) ReleaseOwnerClose();
+}
+
+// The form's own questions come when the close is made again.
+void QzSNMPRequest2Controls::OwnerCloseQuery(TObject*, bool& CanClose)
+{
+    CanClose = false;
+    if (!closeDeferred_) {
+        closeDeferred_ = true;
+        deferredResult_ = Owner->ModalResult();
+        enabledBeforeClose_ = Request.enabled;
+    }
+    Request.enabled = 0;  // the read ends at its next step
+}
+
+void QzSNMPRequest2Controls::ReleaseOwnerClose()
+{
+    hookDepth_ = 0;
+    if (!ownerAlive_) return;
+    if (Owner->OnCloseQuery == TCloseQueryEvent(this, &QzSNMPRequest2Controls::OwnerCloseQuery))
+        Owner->OnCloseQuery = savedCloseQuery_;
+    savedCloseQuery_ = nullptr;
+    if (!closeDeferred_) return;
+    closeDeferred_ = false;
+    Request.enabled = enabledBeforeClose_;
+    QPointer<TForm> form(Owner);
+    const int result = deferredResult_;
+    QTimer::singleShot(0, Owner, [form, result] {
+        if (!form) return;
+        if (result != mrNone) form->SetModalResult(result);
+        else form->Close();
+    });
+}
+
+// ---- value octets ----
+
+OctetStr QzSNMPRequest2Controls::TextToOctets(const AnsiString& valueText, int syntax)
+{
+    return QzSNMPTextToOctets(valueText, syntax);
+}
+
+AnsiString QzSNMPRequest2Controls::OctetsToText(const OctetStr& octets, int syntax)
+{
+    return QzSNMPOctetsToText(octets, syntax);
+}
+
+OctetStr QzSNMPRequest2Controls::ExtractPart(const OctetStr& octets, int offset, int syntax)
+{
+    return QzSNMPExtractPart(octets, offset, syntax);
+}
