@@ -14,6 +14,8 @@ int main(int argc, char** argv)
     SetProgramArguments(argc, argv);
     RegisterApplicationCleanup();
     try {
+        // The feature-form units register their forms (mainwindow/featureforms.h) here,
+        // before the main window builds its menu.
         Application->CreateForm(MainForm);
         Application->CreateForm(Form1);
         Application->Run();

@@ -124,49 +124,6 @@ void TMainForm::BuildLayout()
     OnClose = TCloseEvent(this, &TMainForm::FormClose);
 }
 
-// The menu items the main window itself works with, at their places in the menu tree.
-// The complete, table-driven tree replaces this function.
-void TMainForm::BuildMainMenu()
-{
-    struct Row {
-        const char* parent;  // null: a top-level menu
-        const char* name;
-        const char* caption;
-        bool visible;
-    };
-    static const Row rows[] = {
-        {nullptr, "Configuration1", "Basic Configuration", true},
-        {"Configuration1", "Layer2Management1", "Device Management", true},
-        {"Layer2Management1", "RefreshPanel1", "Refresh Panel", false},
-        {"Configuration1", "RefreshPanel2", "Refresh Panel", true},
-        {nullptr, "Menu_RMON", "RMON", true},
-        {"Menu_RMON", "Statistics1", "Statistics", true},
-        {"Menu_RMON", "History1", "History", true},
-        {"Menu_RMON", "AlarmEvent1", "Alarm/Event", true},
-        {nullptr, "VACM1", "SNMP V3", true},
-        {nullptr, "SecurityManagement1", "Security Management", true},
-        {"SecurityManagement1", "Auth1", "Authentication Mode Setting", true},
-    };
-    for (const Row& r : rows) {
-        auto* item = new TMenuItem(this);
-        item->SetName(r.name);
-        item->SetCaption(r.caption);
-        item->SetVisible(r.visible);
-        TMenuItem* parent = r.parent ? static_cast<TMenuItem*>(FindComponent(r.parent)) : MainMenu1->Items();
-        parent->Add(item);
-    }
-    auto item = [this](const char* name) { return static_cast<TMenuItem*>(FindComponent(name)); };
-    RefreshPanel1 = item("RefreshPanel1");
-    RefreshPanel2 = item("RefreshPanel2");
-    Statistics1 = item("Statistics1");
-    History1 = item("History1");
-    AlarmEvent1 = item("AlarmEvent1");
-    Auth1 = item("Auth1");
-    VACM1 = item("VACM1");
-    RefreshPanel1->OnClick = TNotifyEvent(this, &TMainForm::RefreshPanel1Click);
-    RefreshPanel2->OnClick = TNotifyEvent(this, &TMainForm::RefreshPanel1Click);
-}
-
 void TMainForm::ShowStatus(const AnsiString& text) { StatusBar->Panels()->Items(0)->SetText(text); }
 
 void TMainForm::FormCreate(TObject*)
@@ -256,6 +213,10 @@ void TMainForm::Apply8021xMenuState() {}
 // Made with the front panel: builds the panel form in ScrollBox1, appends it to PanelForms
 // and its buttons to PortButtons, and starts its LED poll.
 void TMainForm::CreateFrontPanel() {}
+
+// Made with the status requests: Get on StpVersionRequest, which shows the version in
+// ST_STPVersion; an Exception's Message goes to status panel 0 and the command carries on.
+void TMainForm::RefreshStpVersion() {}
 
 // Made with the front panel: every port button gets the port pop-up menu.
 void TMainForm::AttachPortPopup() {}

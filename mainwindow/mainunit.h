@@ -12,6 +12,7 @@
 #include "platform/ui/stdctrls.h"
 
 class QzSNMPRequest2Edits;
+struct TMenuCommand;
 
 // The command that starts one of the host application's module executables.
 struct TModuleCommand {
@@ -42,6 +43,8 @@ public:
     // current directory).
     AnsiString ModuleDirectory;
     AnsiString SettingsDirectory;
+    // The caption of the last table command's form.
+    AnsiString NextFormCaption;
 
     // Components.
     TMainMenu* MainMenu1 = nullptr;
@@ -57,11 +60,31 @@ public:
     TMenuItem* AlarmEvent1 = nullptr;
     TMenuItem* Auth1 = nullptr;
     TMenuItem* VACM1 = nullptr;
+    TPopupMenu* PortInfoPopupMenu = nullptr;
+    TMenuItem* PortInformation2 = nullptr;
+    TMenuItem* PortConfiguration1 = nullptr;
 
     void FormCreate(TObject* Sender);
     void FormActivate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
     void RefreshPanel1Click(TObject* Sender);
+
+    // Menu commands. Every item with a command record gets MenuCommandClick, which runs the
+    // sender's record; the special commands have handlers of their own.
+    void MenuCommandClick(TObject* Sender);
+    void RunMenuCommand(const TMenuCommand& cmd);
+    // A generated configuration form over the command's descriptor table, shown modally and
+    // deleted. The version raised for an SNMPv2c command is back when it returns or raises.
+    void RunTableCommand(const TMenuCommand& cmd);
+    // The registered feature form of the item, shown modally and deleted; Exception when none
+    // is registered.
+    void RunFormCommand(const TMenuCommand& cmd);
+    void Help2Click(TObject* Sender);
+    void Bridge1Click(TObject* Sender);
+    void PortInformation2Click(TObject* Sender);
+    void PortConfiguration1Click(TObject* Sender);
+    // Reads the spanning-tree version into ST_STPVersion; a failure goes to status panel 0.
+    void RefreshStpVersion();
     // Closes and deletes every panel form, then empties PanelForms.
     void ClearPanels();
 
@@ -94,6 +117,9 @@ private:
 };
 
 extern TMainForm* MainForm;
+
+// The help file beside the program: "VRX-6120.hlp" in the program's directory.
+AnsiString HelpFileName();
 
 // The connection switches for a module executable (no registry check, no window):
 // program = the text between "/T" and the first "_" of the argument.
