@@ -296,7 +296,7 @@ void TMainForm::CreateFrontPanel()
     ScrollBox1->SetAlign(alClient);
     panel->Show();
     if (panel->Width() > Width()) SetWidth(panel->Width() + 4);
-    PanelForms->Add(panel);
+    PanelForms->Add(static_cast<TForm*>(panel));
 }
 
 void TMainForm::AttachPortPopup()
