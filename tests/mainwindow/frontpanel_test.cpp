@@ -74,6 +74,8 @@ TEST_F(FrontPanelTest, FirstActivationReadsTheComboMediaThenPollsTheLeds)
     ShowAndActivate();
     ASSERT_TRUE(WaitFor([&] { return LedReplied(); }));
     EXPECT_TRUE(IsResultLine(Status(), "(QzSNMP++) Ok!")) << Status().std();
+    // The agent logs a request once it has answered it: 4 link reads, 2 LED reads, 2 states.
+    ASSERT_TRUE(agent.WaitForRequests(8));
 
     // The fibre link of each combo port, then the LED string, then the menu states.
     std::vector<std::string> oids;
@@ -141,6 +143,7 @@ TEST_F(FrontPanelTest, LedsFollowThePortStatesOfTheSwitch)
     ShowAndActivate();
     ASSERT_TRUE(WaitFor([&] { return LedReplied(); }));
     ASSERT_EQ(Led(PortLed(10)).Colour, static_cast<unsigned>(clBlack));
+    ASSERT_TRUE(agent.WaitForRequests(8));
 
     // Port 1 loses its link, port 10 links, port 12 blinks orange, power shows red and blinks.
     std::vector<std::pair<int, int>> ports(24, {1, 0});
@@ -150,7 +153,8 @@ TEST_F(FrontPanelTest, LedsFollowThePortStatesOfTheSwitch)
     const size_t before = agent.Requests().size();
     // The next poll comes from the 3000 ms timer.
     ASSERT_TRUE(WaitFor([&] { return Led(PortLed(10)).Colour == clLime; }, 4500));
-    EXPECT_EQ(agent.Requests().size(), before + 1);
+    EXPECT_TRUE(agent.WaitForRequests(before + 1));
+    EXPECT_EQ(agent.Requests().back().varbinds[0].oid, kLedOid);
     EXPECT_EQ(Led(PortLed(1)).Colour, static_cast<unsigned>(clBlack));
     EXPECT_EQ(Led(PortLed(12)).Colour, kOrange);
     EXPECT_TRUE(Led(PortLed(12)).Blink);

@@ -40,6 +40,19 @@ private:
     std::string* log_;
 };
 
+const std::string kRmonOid = "1.3.6.1.4.1.171.11.70.2.2.1.2.4.0";
+const std::string kDot1xOid = "1.0.8802.1.1.1.1.1.1.0";
+const std::string kLinkOid21 = "1.3.6.1.4.1.171.11.70.2.2.3.1.1.5.21.2";
+
+// GETs of the object that the agent has answered so far.
+size_t Reads(const SimAgent& agent, const std::string& oid)
+{
+    size_t n = 0;
+    for (const SimRequest& r : agent.Requests())
+        if (r.kind == "GET" && r.varbinds.size() == 1 && r.varbinds[0].oid == oid) ++n;
+    return n;
+}
+
 }  // namespace
 
 TEST_F(MainFormTest, DirectoriesFromTheRegistry)
@@ -240,7 +253,7 @@ TEST_F(MainFormTest, RefreshPanelAsksFirst)
     QPointer<TForm> first = form->CurrentPanel;
     ASSERT_FALSE(first.isNull());
     const int height = form->ClientHeight(), width = form->ClientWidth();
-    const size_t requests = agent.Requests().size();
+    ASSERT_TRUE(WaitFor([&] { return Reads(agent, kDot1xOid) == 1; }));
 
     boxes.QueueAnswers({IDCANCEL});
     form->RefreshPanel2->Click();
@@ -250,7 +263,6 @@ TEST_F(MainFormTest, RefreshPanelAsksFirst)
     EXPECT_EQ(form->CurrentPanel, first.data());
     EXPECT_EQ(form->PanelForms->Count(), 1);
     EXPECT_EQ(form->PortButtons->Count(), 28);
-    EXPECT_EQ(agent.Requests().size(), requests);
 
     // Agreed: a new panel in place of the old one, its buttons only, the states read again.
     agent.Control({"1.3.6.1.4.1.171.11.70.2.2.1.2.4.0 integer 2", "1.0.8802.1.1.1.1.1.1.0 integer 2"});
@@ -270,6 +282,8 @@ TEST_F(MainFormTest, RefreshPanelAsksFirst)
     EXPECT_EQ(form->ClientWidth(), width);
     EXPECT_FALSE(form->Statistics1->Enabled());
     EXPECT_FALSE(form->Auth1->Enabled());
+    EXPECT_TRUE(WaitFor([&] { return Reads(agent, kDot1xOid) == 2; }));
+    EXPECT_EQ(Reads(agent, kRmonOid), 2u);
 }
 
 TEST_F(MainFormTest, FirstActivationSetsTheMenusFromTheSwitchOnlyOnce)
@@ -288,14 +302,16 @@ TEST_F(MainFormTest, FirstActivationSetsTheMenusFromTheSwitchOnlyOnce)
 
     // Later activations build nothing and read nothing.
     agent.Control({"1.3.6.1.4.1.171.11.70.2.2.1.2.4.0 integer 3", "1.0.8802.1.1.1.1.1.1.0 integer 1"});
-    QTest::qWait(50);
-    const size_t requests = agent.Requests().size();
+    ASSERT_TRUE(WaitFor([&] { return Reads(agent, kDot1xOid) == 1; }));
     QPointer<TForm> panel = form->CurrentPanel;
     form->FormActivate(form);
     EXPECT_EQ(form->CurrentPanel, panel.data());
     EXPECT_EQ(form->PanelForms->Count(), 1);
     EXPECT_EQ(form->PortButtons->Count(), 28);
-    EXPECT_EQ(agent.Requests().size(), requests);
+    QTest::qWait(100);
+    EXPECT_EQ(Reads(agent, kRmonOid), 1u);
+    EXPECT_EQ(Reads(agent, kDot1xOid), 1u);
+    EXPECT_EQ(Reads(agent, kLinkOid21), 1u);
     EXPECT_FALSE(form->Statistics1->Enabled());
     EXPECT_TRUE(boxes.Boxes().empty());
 }
@@ -361,9 +377,12 @@ TEST_F(MainFormTest, StatusRequestsAreSynchronousReadsOfTheirObjects)
         EXPECT_EQ(c.request->Mode, 0);
         EXPECT_EQ(c.request->Request.varList.listType, SVT_SV);
         EXPECT_EQ(c.request->Request.varList.GetCount(), 1);
+        const size_t before = agent.Requests().size();
         c.request->Get();  // synchronous: the value is there when it returns
         EXPECT_EQ(c.text->Caption(), c.value);
-        EXPECT_EQ(agent.Requests().back().varbinds[0].oid, c.oid);
+        // The agent logs a request once it has answered it.
+        ASSERT_TRUE(agent.WaitForRequests(before + 1));
+        EXPECT_EQ(agent.Requests()[before].varbinds[0].oid, c.oid);
     }
     // Closing stops and frees them.
     QPointer<TMainForm> alive(form);

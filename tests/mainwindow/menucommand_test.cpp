@@ -381,7 +381,7 @@ TEST_F(MenuCommandTest, SpanningTreeCommandsReadTheVersionFirst)
     TStubFeatureForm::Made = 0;
     Item("Information2")->Click();  // STP Control
     EXPECT_EQ(TStubFeatureForm::Made, 1);
-    EXPECT_TRUE(Asked(agent, kStpVersionOid));
+    EXPECT_TRUE(WaitFor([&] { return Asked(agent, kStpVersionOid); }));
     EXPECT_EQ(form->ST_STPVersion->Caption(), "rstp");
 
     agent.Control("1.3.6.1.4.1.171.12.15.1.2.0 integer 2");
