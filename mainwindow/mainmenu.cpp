@@ -9,6 +9,8 @@
 #include "mainwindow/tableform.h"
 #include "platform/os/process.h"
 #include "platform/os/program.h"
+#include "platform/ui/buttons.h"
+#include "platform/ui/sysutils.h"
 #include "snmpvars/qzsnmpsession.h"
 
 namespace {
@@ -156,8 +158,60 @@ void TMainForm::Help2Click(TObject*)
 // The "Bridge" menu's own click: its sub-menu opens as any other.
 void TMainForm::Bridge1Click(TObject*) {}
 
-// Made with the front panel: the port's information row in a generated editor form.
-void TMainForm::PortInformation2Click(TObject*) {}
+// The port pop-up's commands: the clicked port's row of a port table in a generated editor
+// form, read and written at the port's instance.
+struct TPortCommand {
+    const char* component;       // the pop-up item
+    const char* tableComponent;  // the port table whose columns after its index are shown
+    const char* caption;
+    int widthGrowth;             // added to the editor's inputs and to the form
+};
 
-// Made with the front panel: the port's configuration row in a generated editor form.
-void TMainForm::PortConfiguration1Click(TObject*) {}
+namespace {
+
+const TPortCommand kPortInformation = {"PortInformation2", "PortInformation1", "Port Information Table", 50};
+const TPortCommand kPortConfiguration = {"PortConfiguration1", "PortControl1", "Port Configuration", 82};
+
+}  // namespace
+
+AnsiString PortFormCaption(const AnsiString& caption, const AnsiString& instance)
+{
+    const int dot = instance.Pos(".");
+    if (dot == 0) return caption + " : " + instance;
+    const AnsiString port = instance.SubString(1, dot - 1);
+    const AnsiString medium = instance.SubString(dot + 1, 1);
+    if (medium == "1") return caption + " : " + port + " , copper";
+    if (medium == "2") return caption + " : " + port + " , fiber";
+    return caption + " : " + port;
+}
+
+void TMainForm::RunPortCommand(const TPortCommand& pc)
+{
+    // Only a port button's pop-up names a port.
+    auto* button = dynamic_cast<TSpeedButton*>(PortInfoPopupMenu->PopupComponent());
+    if (!button) return;
+    ReleaseAllPortButtons();
+    button->SetDown(true);
+    const AnsiString instance = button->Hint();
+    NextFormCaption = pc.caption;
+
+    const MibCommand* source = FindMibCommand(pc.tableComponent);
+    if (!source) throw Exception(AnsiString("No descriptor table for ") + pc.component);
+    const MibCommand table = {pc.component, pc.caption, source->table + source->keyCount, MVT_SV, 0, mpEditor,
+                              {-1, nullptr}, {-1, nullptr}, nullptr};
+    TMenuCommand cmd{pc.component, ckEditor};
+    cmd.extra = exPortEditorWidth;
+    cmd.extraValue = pc.widthGrowth;
+    cmd.instance = instance.c_str();
+
+    std::unique_ptr<TForm> form;
+    TableFormBuilder(*this, cmd, table, form);
+    if (!form) throw Exception(AnsiString("No form for ") + pc.component);
+    form->SetWidth(form->Width() + ScaledSize(pc.widthGrowth, ScaleFactor));
+    form->SetCaption(PortFormCaption(NextFormCaption, instance));
+    form->ShowModal();
+}
+
+void TMainForm::PortInformation2Click(TObject*) { RunPortCommand(kPortInformation); }
+
+void TMainForm::PortConfiguration1Click(TObject*) { RunPortCommand(kPortConfiguration); }

@@ -1,12 +1,17 @@
 #include "mainwindow/mainunit.h"
 
+#include <memory>
+
 #include "common/qzini.h"
 #include "common/qzmessages.h"
+#include "mainwindow/statusvars.h"
+#include "mib/rmon.h"
 #include "platform/os/program.h"
 #include "platform/os/registry.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/sysutils.h"
 #include "snmpvars/qzsnmperror.h"
+#include "snmpvars/qzsnmprequest2edits.h"
 #include "snmpvars/qzsnmpsession.h"
 
 TMainForm* MainForm = nullptr;
@@ -195,31 +200,73 @@ void TMainForm::FormClose(TObject*, TCloseAction& Action)
     Shutdown();
 }
 
-// Made with the front panel: the three synchronous status requests of the RMON state, the
-// spanning-tree version and the 802.1X state, each bound to its hidden static text.
-void TMainForm::CreateStatusRequests() {}
+void TMainForm::CreateStatusRequests()
+{
+    struct {
+        QzSNMPRequest2Edits** request;
+        const UISnmpVar* table;
+        TStaticText* text;
+    } rows[] = {
+        {&RmonStateRequest, RMONSetting1Vars, ST_RmonState},
+        {&StpVersionRequest, StpVersionVars, ST_STPVersion},
+        {&Dot1xStateRequest, Dot1xStateVars, ST_8021xStatus},
+    };
+    for (auto& row : rows) {
+        auto request = std::make_unique<QzSNMPRequest2Edits>(this);
+        request->Request.varList = QzSNMPVarList(row.table, SVT_SV, 0);
+        request->Mode = 0;
+        request->Associate(0, row.text);
+        *row.request = request.release();
+    }
+}
 
-// Made with the front panel: each status request's enabled flag cleared, messages processed
-// until it is idle, then deleted.
-void TMainForm::StopStatusRequests() {}
+void TMainForm::StopStatusRequests()
+{
+    for (QzSNMPRequest2Edits** r : {&RmonStateRequest, &StpVersionRequest, &Dot1xStateRequest}) {
+        if (!*r) continue;
+        (*r)->Request.enabled = 0;
+        while ((*r)->Busy) Application->ProcessMessages();
+        delete *r;
+        *r = nullptr;
+    }
+}
 
-// Made with the front panel: reads the RMON state and enables or disables Statistics1,
-// History1 and AlarmEvent1; a failed read goes to status panel 0.
-void TMainForm::ApplyRmonMenuState() {}
+// Reads a state into its static text; false when the read failed (its message is then in
+// status panel 0) or there is no request to read it.
+bool TMainForm::ReadStatus(QzSNMPRequest2Edits* request)
+{
+    if (!request) return false;
+    try {
+        request->Get();
+        return true;
+    } catch (const Exception& e) {
+        ShowStatus(e.Message);
+        return false;
+    }
+}
 
-// Made with the front panel: reads the 802.1X state and enables or disables Auth1.
-void TMainForm::Apply8021xMenuState() {}
+void TMainForm::ApplyRmonMenuState()
+{
+    if (!ReadStatus(RmonStateRequest)) return;
+    const AnsiString state = ST_RmonState->Caption();
+    if (state != "disabled" && state != "enabled") return;
+    for (TMenuItem* item : {Statistics1, History1, AlarmEvent1}) item->SetEnabled(state == "enabled");
+}
 
-// Made with the front panel: builds the panel form in ScrollBox1, appends it to PanelForms
-// and its buttons to PortButtons, and starts its LED poll.
-void TMainForm::CreateFrontPanel() {}
+void TMainForm::Apply8021xMenuState()
+{
+    if (!ReadStatus(Dot1xStateRequest)) return;
+    const AnsiString state = ST_8021xStatus->Caption();
+    if (state == "disabled") Auth1->SetEnabled(false);
+    else if (state == "enabled") Auth1->SetEnabled(true);
+}
 
-// Made with the status requests: Get on StpVersionRequest, which shows the version in
-// ST_STPVersion; an Exception's Message goes to status panel 0 and the command carries on.
-void TMainForm::RefreshStpVersion() {}
-
-// Made with the front panel: every port button gets the port pop-up menu.
-void TMainForm::AttachPortPopup() {}
-
-// Made with the front panel: every port button's click releases the others.
-void TMainForm::AttachPortButtonClick() {}
+void TMainForm::RefreshStpVersion()
+{
+    if (!StpVersionRequest) return;
+    try {
+        StpVersionRequest->Get();
+    } catch (const Exception& e) {
+        ShowStatus(e.Message);
+    }
+}

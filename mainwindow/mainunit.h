@@ -13,6 +13,7 @@
 
 class QzSNMPRequest2Edits;
 struct TMenuCommand;
+struct TPortCommand;
 
 // The command that starts one of the host application's module executables.
 struct TModuleCommand {
@@ -32,7 +33,7 @@ public:
     float ScaleFactor = 1.0f;
 
     bool Activated = false;
-    TList* PortButtons = nullptr;  // the front panel's port buttons
+    TList* PortButtons = nullptr;  // the front panel's port buttons (TSpeedButton*)
     TList* PanelForms = nullptr;   // the panel forms shown in ScrollBox1
     TForm* CurrentPanel = nullptr;
     QzSNMPRequest2Edits* RmonStateRequest = nullptr;
@@ -81,8 +82,10 @@ public:
     void RunFormCommand(const TMenuCommand& cmd);
     void Help2Click(TObject* Sender);
     void Bridge1Click(TObject* Sender);
+    // The port pop-up: the port's information or configuration row in an editor form.
     void PortInformation2Click(TObject* Sender);
     void PortConfiguration1Click(TObject* Sender);
+    void RunPortCommand(const TPortCommand& command);
     // Reads the spanning-tree version into ST_STPVersion; a failure goes to status panel 0.
     void RefreshStpVersion();
     // Closes and deletes every panel form, then empties PanelForms.
@@ -98,6 +101,9 @@ public:
     void CreateFrontPanel();
     void AttachPortPopup();
     void AttachPortButtonClick();
+    // A port button's click releases every other port button; the clicked one keeps its state.
+    void PortButtonClick(TObject* Sender);
+    void ReleaseAllPortButtons();
 
     // Module launcher: starts the host's module executable for a table argument such as
     // "/TMIB_Info" with this module's connection switches. The installation check writes
@@ -111,12 +117,16 @@ public:
 private:
     void BuildLayout();
     void BuildMainMenu();
+    bool ReadStatus(QzSNMPRequest2Edits* request);
     void Construct();
     void ShowPanelAndMenuStates();
     void Shutdown();
 };
 
 extern TMainForm* MainForm;
+
+// A port form's caption from its instance: "Port Configuration : 21 , fiber" for "21.2".
+AnsiString PortFormCaption(const AnsiString& caption, const AnsiString& instance);
 
 // The help file beside the program: "VRX-6120.hlp" in the program's directory.
 AnsiString HelpFileName();

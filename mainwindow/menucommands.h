@@ -29,6 +29,7 @@ enum TCommandExtra {
     exRowEditorWidth,     // the row editor's edits grow by trunc(extraValue x scale)
     exNoEdit,             // the list view's button column has no Edit button
     exStpVersionRefresh,  // the spanning-tree version is read first; a failure goes to the status bar
+    exPortEditorWidth,    // the editor panel's edits grow by trunc(extraValue x scale) (port pop-up)
 };
 
 // Height or width of a table command's form, set in the record's order: Height := v or
@@ -55,6 +56,9 @@ struct TMenuCommand {
     const char* caption = nullptr;  // ckForm: the caption set before showing; null keeps the form's own
     const char* global = nullptr;   // ckForm: the variable holding the open form; null when local only
     TMainFormHandler handler = nullptr;  // ckSpecial
+    // ckEditor, ckListView: the instance of the form's variable list (a port pop-up's
+    // "<port>.<medium>"); null: none. Only commands made at run time set it.
+    const char* instance = nullptr;
 };
 
 // Every command, in menu order.

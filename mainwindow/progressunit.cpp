@@ -1,5 +1,8 @@
 #include "mainwindow/progressunit.h"
 
+#include "platform/ui/sysutils.h"
+#include "snmpvars/qzsnmprequest2edits.h"
+
 TProgressBaseForm::TProgressBaseForm(TComponent* Owner, TForm* ParentForm) : TForm(Owner)
 {
     SetCaption("Progress");
@@ -57,9 +60,20 @@ TProgressForm::TProgressForm(TComponent* Owner, TForm* ParentForm) : TProgressBa
     StartSet(ParentForm);
 }
 
-// Made with the spanning-tree form: the Set of that form's request (refresh after set,
-// prepare, no item list), its error into panel 0 of the form's StatusBar1.
-void TProgressForm::StartSet(TForm*) {}
+void TProgressForm::StartSet(TForm* ParentForm)
+{
+    auto* source = dynamic_cast<TSpanningTreeSetSource*>(ParentForm);
+    QzSNMPRequest2Edits* request = source ? source->SpanningTreeRequest() : nullptr;
+    if (!request) return;
+    try {
+        request->Set(true, true, "", nullptr);
+    } catch (const Exception& e) {
+        TStatusBar* bar = source->SpanningTreeStatusBar();
+        if (!bar) return;
+        if (bar->Panels()->Count() > 0) bar->Panels()->Items(0)->SetText(e.Message);
+        else bar->SetSimpleText(e.Message);
+    }
+}
 
 TProgressForm2::TProgressForm2(TComponent* Owner, TForm* ParentForm) : TProgressBaseForm(Owner, ParentForm)
 {

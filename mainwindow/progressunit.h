@@ -8,6 +8,19 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 
+class QzSNMPRequest2Edits;
+
+// What the spanning-tree form (TSpanningTreeAlgorithmForm) offers TProgressForm while it is
+// open. The form derives from it and passes itself as the dialog's parent form.
+class TSpanningTreeSetSource {
+public:
+    virtual ~TSpanningTreeSetSource() = default;
+    // The form's one request, loaded with its spanning-tree table and bound to its controls.
+    virtual QzSNMPRequest2Edits* SpanningTreeRequest() const = 0;
+    // StatusBar1, whose panel 0 receives the message of a Set that raises.
+    virtual TStatusBar* SpanningTreeStatusBar() const = 0;
+};
+
 class TProgressBaseForm : public TForm {
 public:
     TLabel* LB_Prompt = nullptr;
@@ -24,7 +37,9 @@ protected:
     virtual int Limit() const { return 30; }
 };
 
-// Shown by the spanning-tree form while its settings are sent.
+// Shown by the spanning-tree form while its settings are sent: the constructor starts the Set
+// of that form's request (refresh after set, prepare, no item list). A parent that is not a
+// TSpanningTreeSetSource sends nothing.
 class TProgressForm : public TProgressBaseForm {
 public:
     TProgressForm(TComponent* Owner, TForm* ParentForm);

@@ -14,6 +14,8 @@
 //    it whatever happens next), and a QzSNMPRequest2Edits owned by that form whose
 //    variable list is assigned from a temporary QzSNMPVarList(table.table, table.listType,
 //    table.keyCount);
+//  - cmd.instance, when not null, becomes the variable list's instance (the port pop-up's
+//    "<port>.<medium>": every OID is read and written with it);
 //  - exSynchronous: the request becomes synchronous;
 //  - the panel: AddEditorPanel(request) for mpEditor, AddListViewPanel(request,
 //    table.add.column, table.add.label, table.remove.column, table.remove.label) for
@@ -22,7 +24,9 @@
 //  - SetVarFormat(index, format) for each of table.formats, in order;
 //  - exEditorWidth: the editor panel's SetEditWidth(ScaledSize(cmd.extraValue, scale));
 //    exRowEditorWidth: the list-view panel's edits panel gets SetEditWidth(width of its first
-//    row's input + ScaledSize(cmd.extraValue, scale), 2).
+//    row's input + ScaledSize(cmd.extraValue, scale), 2);
+//    exPortEditorWidth: the editor panel's SetEditWidth(width of its first row's input +
+//    ScaledSize(cmd.extraValue, scale)); the port pop-up widens the form by as much itself.
 // The command itself adds the RMON close hook around the form's OnClose afterwards.
 // scale is main.ScaleFactor. A failure raises; the command then releases what `form` holds.
 // The configuration-form generator fills this in; until then it raises an Exception that

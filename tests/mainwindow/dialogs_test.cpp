@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/aboutunit.h"
+#include "common/qzoptionlist.h"
 #include "mainwindow/progressunit.h"
+#include "snmpvars/qzsnmpvarlist.h"
+#include "tests/mainwindow/mainform_fixture.h"
 #include "tests/support/testsupport.h"
 
 TEST(AboutForm, ShowsTheVRX6120AndClosesWithOk)
@@ -126,4 +129,77 @@ TEST(ProgressForm, ClosesItselfAtTheThirtyFirstTick)
     EXPECT_EQ(progress2->ProgressBar->Position(), 5);
     delete progress2;
     parent.Hide();
+}
+
+namespace {
+
+const QzOptionEntry kStpVersion[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}, {0, nullptr}};
+QzOptionList StpVersionOptions(kStpVersion);
+const UISnmpVar kStpVersionVars[] = {
+    {"1.3.6.1.4.1.171.12.15.1.2", "STP Version", sxInteger, acReadWrite, &StpVersionOptions},
+    {nullptr},
+};
+
+// What the spanning-tree form offers the progress dialog: a request bound to a combo box and
+// a status bar.
+class TStubSpanningTreeForm : public TForm, public TSpanningTreeSetSource {
+public:
+    TStubSpanningTreeForm() : TForm(nullptr)
+    {
+        StatusBar1 = new TStatusBar(this);
+        StatusBar1->SetParent(this);
+        StatusBar1->Panels()->Add();
+        ComboBox1 = new TComboBox(this);
+        ComboBox1->SetParent(this);
+        Request = new QzSNMPRequest2Edits(this);
+        Request->Request.varList = QzSNMPVarList(kStpVersionVars, SVT_SV, 0);
+        Request->Associate(0, ComboBox1);
+        DoCreate();
+    }
+    ~TStubSpanningTreeForm() override
+    {
+        Request->Request.enabled = 0;
+        while (Request->Busy) Application->ProcessMessages();
+        delete Request;
+    }
+    QzSNMPRequest2Edits* SpanningTreeRequest() const override { return Request; }
+    TStatusBar* SpanningTreeStatusBar() const override { return StatusBar1; }
+
+    TStatusBar* StatusBar1;
+    TComboBox* ComboBox1;
+    QzSNMPRequest2Edits* Request;
+};
+
+}  // namespace
+
+TEST_F(MainFormTest, ProgressFormSendsTheSpanningTreeFormsSettings)
+{
+    SimAgent agent;
+    MakeOn(agent);
+    {
+        TStubSpanningTreeForm sta;
+        sta.ComboBox1->SetItemIndex(2);  // "mstp"
+        auto* progress = new TProgressForm(nullptr, &sta);
+        EXPECT_EQ(progress->Parent(), &sta);
+        ASSERT_TRUE(WaitFor([&] { return !agent.Requests().empty() && !sta.Request->Busy; }));
+        const SimRequest set = agent.Requests().front();
+        EXPECT_EQ(set.kind, "SET");
+        EXPECT_EQ(set.name, "private");
+        ASSERT_EQ(set.varbinds.size(), 1u);
+        EXPECT_EQ(set.varbinds[0].oid, "1.3.6.1.4.1.171.12.15.1.2.0");
+        EXPECT_EQ(set.varbinds[0].value, "2");
+        EXPECT_EQ(sta.StatusBar1->Panels()->Items(0)->Text(), "");
+        delete progress;
+    }
+    {
+        // A Set that cannot start says why in the form's status bar.
+        TStubSpanningTreeForm sta;
+        sta.ComboBox1->SetItemIndex(0);
+        sta.Request->Request.device.address = "";
+        auto* progress = new TProgressForm(nullptr, &sta);
+        EXPECT_EQ(sta.StatusBar1->Panels()->Items(0)->Text(), QzSNMPOwnText(qzsBadAddress));
+        delete progress;
+    }
+    EXPECT_EQ(agent.Requests().size(), 1u);
+    EXPECT_TRUE(boxes.Boxes().empty());
 }

@@ -12,6 +12,8 @@
 #include "mainwindow/mainunit.h"
 #include "platform/os/program.h"
 #include "snmpvars/qzsnmperror.h"
+#include "snmpvars/qzsnmprequest2edits.h"
+#include "tests/support/simagent.h"
 #include "tests/support/testsupport.h"
 
 class MainFormTest : public ::testing::Test {
@@ -45,8 +47,32 @@ protected:
         params.insert(params.begin(), "vrx6120");
         SetProgramArguments(params);
         form = new TMainForm(nullptr);
+        Made();
         return form;
     }
+    // The main window on the simulated agent: SNMPv2c through the device settings file.
+    TMainForm* MakeOn(const SimAgent& agent)
+    {
+        dir.Write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(agent.Port()) +
+                                       "\nVersion=1\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+        return Make({"/I127.0.0.1", "/Rpublic", "/Wprivate"});
+    }
+    // Shows the window and waits for its first activation (front panel, menu states).
+    void ShowAndActivate()
+    {
+        form->Show();
+        ASSERT_TRUE(WaitFor([&] { return form->Activated; }));
+    }
+    // Status reads that give up at once, for windows on an address where nothing answers.
+    void QuickStatusReads()
+    {
+        for (QzSNMPRequest2Edits* r : {form->RmonStateRequest, form->StpVersionRequest, form->Dot1xStateRequest}) {
+            r->Request.timeout = 5;
+            r->Request.retries = 0;
+        }
+    }
+    // Runs after every Make.
+    virtual void Made() {}
     AnsiString Status() const { return form->StatusBar->Panels()->Items(0)->Text(); }
 
     TempDir dir;

@@ -2,11 +2,13 @@
 // activation, panel refresh and closing; the gate form.
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTest>
 #include <cstdio>
 #include <fstream>
 #include <sys/stat.h>
 
 #include "mainwindow/unit1.h"
+#include "platform/ui/buttons.h"
 #include "snmpvars/qzsnmpsession.h"
 #include "tests/mainwindow/mainform_fixture.h"
 #include "tests/support/simagent.h"
@@ -37,6 +39,19 @@ public:
 private:
     std::string* log_;
 };
+
+const std::string kRmonOid = "1.3.6.1.4.1.171.11.70.2.2.1.2.4.0";
+const std::string kDot1xOid = "1.0.8802.1.1.1.1.1.1.0";
+const std::string kLinkOid21 = "1.3.6.1.4.1.171.11.70.2.2.3.1.1.5.21.2";
+
+// GETs of the object that the agent has answered so far.
+size_t Reads(const SimAgent& agent, const std::string& oid)
+{
+    size_t n = 0;
+    for (const SimRequest& r : agent.Requests())
+        if (r.kind == "GET" && r.varbinds.size() == 1 && r.varbinds[0].oid == oid) ++n;
+    return n;
+}
 
 }  // namespace
 
@@ -232,30 +247,152 @@ TEST_F(MainFormTest, ClosingStopsThePanelsBeforeTheListsGo)
 
 TEST_F(MainFormTest, RefreshPanelAsksFirst)
 {
-    Make({"/I10.1.1.1"});
-    std::string log;
-    QPointer<StubPanel> panel = new StubPanel(form, &log);
-    form->PanelForms->Add(panel.data());
-    form->PortButtons->Add(form);
-    form->CurrentPanel = panel;
+    SimAgent agent;
+    MakeOn(agent);
+    ShowAndActivate();
+    QPointer<TForm> first = form->CurrentPanel;
+    ASSERT_FALSE(first.isNull());
+    const int height = form->ClientHeight(), width = form->ClientWidth();
+    ASSERT_TRUE(WaitFor([&] { return Reads(agent, kDot1xOid) == 1; }));
 
     boxes.QueueAnswers({IDCANCEL});
     form->RefreshPanel2->Click();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "Refresh panel may take a long time. Are you sure?");
     EXPECT_EQ(boxes.Boxes()[0].flags & 0xF, MB_OKCANCEL);
-    EXPECT_FALSE(panel.isNull());
+    EXPECT_EQ(form->CurrentPanel, first.data());
     EXPECT_EQ(form->PanelForms->Count(), 1);
-    EXPECT_EQ(form->PortButtons->Count(), 1);
+    EXPECT_EQ(form->PortButtons->Count(), 28);
 
+    // Agreed: a new panel in place of the old one, its buttons only, the states read again.
+    agent.Control({"1.3.6.1.4.1.171.11.70.2.2.1.2.4.0 integer 2", "1.0.8802.1.1.1.1.1.1.0 integer 2"});
     boxes.QueueAnswers({IDOK});
     form->RefreshPanel1->Click();  // hidden, same command
     EXPECT_EQ(boxes.Boxes().size(), 2u);
-    EXPECT_EQ(log, "closed;");
-    EXPECT_TRUE(panel.isNull());
-    EXPECT_EQ(form->PanelForms->Count(), 0);
-    EXPECT_EQ(form->PortButtons->Count(), 0);
-    EXPECT_EQ(form->CurrentPanel, nullptr);
+    EXPECT_TRUE(first.isNull());
+    ASSERT_EQ(form->PanelForms->Count(), 1);
+    auto* panel = static_cast<TForm*>(form->PanelForms->Get(0));
+    EXPECT_EQ(form->CurrentPanel, panel);
+    ASSERT_EQ(form->PortButtons->Count(), 28);
+    for (int i = 0; i < 28; ++i)
+        EXPECT_EQ(panel->FindComponent("SpeedButton" + IntToStr(i + 1)),
+                  static_cast<TComponent*>(static_cast<TSpeedButton*>(form->PortButtons->Get(i))));
+    EXPECT_EQ(panel->Top(), 0);
+    EXPECT_EQ(form->ClientHeight(), height);
+    EXPECT_EQ(form->ClientWidth(), width);
+    EXPECT_FALSE(form->Statistics1->Enabled());
+    EXPECT_FALSE(form->Auth1->Enabled());
+    EXPECT_TRUE(WaitFor([&] { return Reads(agent, kDot1xOid) == 2; }));
+    EXPECT_EQ(Reads(agent, kRmonOid), 2u);
+}
+
+TEST_F(MainFormTest, FirstActivationSetsTheMenusFromTheSwitchOnlyOnce)
+{
+    SimAgentOptions options;
+    options.lines = {"1.3.6.1.4.1.171.11.70.2.2.1.2.4.0 rw integer 2 range=2,3",
+                     "1.0.8802.1.1.1.1.1.1.0 rw integer 2 range=1,2"};
+    SimAgent agent(options);
+    MakeOn(agent);
+    for (TMenuItem* i : {form->Statistics1, form->History1, form->AlarmEvent1, form->Auth1}) EXPECT_TRUE(i->Enabled());
+    ShowAndActivate();
+    EXPECT_EQ(form->ST_RmonState->Caption(), "disabled");
+    EXPECT_EQ(form->ST_8021xStatus->Caption(), "disabled");
+    for (TMenuItem* i : {form->Statistics1, form->History1, form->AlarmEvent1, form->Auth1}) EXPECT_FALSE(i->Enabled());
+    EXPECT_EQ(form->PanelForms->Count(), 1);
+
+    // Later activations build nothing and read nothing.
+    agent.Control({"1.3.6.1.4.1.171.11.70.2.2.1.2.4.0 integer 3", "1.0.8802.1.1.1.1.1.1.0 integer 1"});
+    ASSERT_TRUE(WaitFor([&] { return Reads(agent, kDot1xOid) == 1; }));
+    QPointer<TForm> panel = form->CurrentPanel;
+    form->FormActivate(form);
+    EXPECT_EQ(form->CurrentPanel, panel.data());
+    EXPECT_EQ(form->PanelForms->Count(), 1);
+    EXPECT_EQ(form->PortButtons->Count(), 28);
+    QTest::qWait(100);
+    EXPECT_EQ(Reads(agent, kRmonOid), 1u);
+    EXPECT_EQ(Reads(agent, kDot1xOid), 1u);
+    EXPECT_EQ(Reads(agent, kLinkOid21), 1u);
+    EXPECT_FALSE(form->Statistics1->Enabled());
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(MainFormTest, MenuItemsFollowTheRmonAnd8021xStates)
+{
+    const std::string rmon = "1.3.6.1.4.1.171.11.70.2.2.1.2.4.0";
+    const std::string dot1x = "1.0.8802.1.1.1.1.1.1.0";
+    AnsiString genErr;
+    QzSNMPGetErrorText(5, genErr);
+    struct Case {
+        const char* name;
+        std::vector<std::string> lines;
+        bool rmonBefore, authBefore;  // the items' state before the reads
+        bool rmonAfter, authAfter;
+        std::string rmonText, dot1xText;
+        std::string status;           // "" : status panel untouched
+    } cases[] = {
+        {"enabled", {rmon + " integer 3", dot1x + " integer 1"}, false, false, true, true, "enabled", "enabled", ""},
+        {"disabled", {rmon + " integer 2", dot1x + " integer 2"}, true, true, false, false, "disabled", "disabled", ""},
+        {"no label leaves them", {rmon + " integer 7", dot1x + " integer 9"}, false, true, false, true, "7", "9", ""},
+        {"a failed read leaves them and says why",
+         {rmon + " integer 2", dot1x + " integer 2", "fault error " + rmon + " genErr",
+          "fault error " + dot1x + " genErr"},
+         true, false, true, false, "7", "9", genErr.std()},
+    };
+    SimAgent agent;
+    MakeOn(agent);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        agent.Control(c.lines);
+        for (TMenuItem* i : {form->Statistics1, form->History1, form->AlarmEvent1}) i->SetEnabled(c.rmonBefore);
+        form->Auth1->SetEnabled(c.authBefore);
+        form->ShowStatus("");
+        form->ApplyRmonMenuState();
+        form->Apply8021xMenuState();
+        for (TMenuItem* i : {form->Statistics1, form->History1, form->AlarmEvent1}) EXPECT_EQ(i->Enabled(), c.rmonAfter);
+        EXPECT_EQ(form->Auth1->Enabled(), c.authAfter);
+        EXPECT_EQ(form->ST_RmonState->Caption(), c.rmonText);
+        EXPECT_EQ(form->ST_8021xStatus->Caption(), c.dot1xText);
+        EXPECT_EQ(Status(), c.status);
+    }
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(MainFormTest, StatusRequestsAreSynchronousReadsOfTheirObjects)
+{
+    SimAgent agent;
+    MakeOn(agent);
+    struct Case {
+        QzSNMPRequest2Edits* request;
+        TStaticText* text;
+        const char* oid;
+        const char* value;
+    } cases[] = {
+        {form->RmonStateRequest, form->ST_RmonState, "1.3.6.1.4.1.171.11.70.2.2.1.2.4.0", "enabled"},
+        {form->StpVersionRequest, form->ST_STPVersion, "1.3.6.1.4.1.171.12.15.1.2.0", "rstp"},
+        {form->Dot1xStateRequest, form->ST_8021xStatus, "1.0.8802.1.1.1.1.1.1.0", "disabled"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.oid);
+        ASSERT_NE(c.request, nullptr);
+        EXPECT_EQ(c.request->Mode, 0);
+        EXPECT_EQ(c.request->Request.varList.listType, SVT_SV);
+        EXPECT_EQ(c.request->Request.varList.GetCount(), 1);
+        const size_t before = agent.Requests().size();
+        c.request->Get();  // synchronous: the value is there when it returns
+        EXPECT_EQ(c.text->Caption(), c.value);
+        // The agent logs a request once it has answered it.
+        ASSERT_TRUE(agent.WaitForRequests(before + 1));
+        EXPECT_EQ(agent.Requests()[before].varbinds[0].oid, c.oid);
+    }
+    // Closing stops and frees them.
+    QPointer<TMainForm> alive(form);
+    form->Close();
+    EXPECT_EQ(form->RmonStateRequest, nullptr);
+    EXPECT_EQ(form->StpVersionRequest, nullptr);
+    EXPECT_EQ(form->Dot1xStateRequest, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+    form = nullptr;
 }
 
 TEST(GateForm, FlagsStartIdleAndRequestDoneFreesBoth)

@@ -95,6 +95,8 @@ protected:
         Log = nullptr;
         MainFormTest::TearDown();
     }
+    // Commands that read the device's state give up at once on 10.1.1.1.
+    void Made() override { QuickStatusReads(); }
     TMenuItem* Item(const char* name) { return dynamic_cast<TMenuItem*>(form->FindComponent(name)); }
 
     BuildLog log;
@@ -345,5 +347,82 @@ TEST_F(MenuCommandTest, HelpOpensTheHelpFileBesideTheProgram)
     Item("Help2")->Click();
     setenv("PATH", oldPath.c_str(), 1);
     EXPECT_EQ(Status().SubString(1, 10), "xdg-open: ");
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+namespace {
+
+const char* const kStpVersionOid = "1.3.6.1.4.1.171.12.15.1.2.0";
+
+// The status reads at their usual patience, for a window on the simulated agent.
+void SteadyStatusReads(TMainForm* form)
+{
+    for (QzSNMPRequest2Edits* r : {form->RmonStateRequest, form->StpVersionRequest, form->Dot1xStateRequest}) {
+        r->Request.timeout = 100;
+        r->Request.retries = 1;
+    }
+}
+
+bool Asked(const SimAgent& agent, const std::string& oid)
+{
+    for (const SimRequest& r : agent.Requests())
+        if (r.kind == "GET" && r.varbinds.size() == 1 && r.varbinds[0].oid == oid) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST_F(MenuCommandTest, SpanningTreeCommandsReadTheVersionFirst)
+{
+    SimAgent agent;
+    MakeOn(agent);
+    SteadyStatusReads(form);
+    RegisterFeatureForm<TStubFeatureForm>("Information2", &TStubFeatureForm::Global);
+    TStubFeatureForm::Made = 0;
+    Item("Information2")->Click();  // STP Control
+    EXPECT_EQ(TStubFeatureForm::Made, 1);
+    EXPECT_TRUE(WaitFor([&] { return Asked(agent, kStpVersionOid); }));
+    EXPECT_EQ(form->ST_STPVersion->Caption(), "rstp");
+
+    agent.Control("1.3.6.1.4.1.171.12.15.1.2.0 integer 2");
+    Item("PortTable")->Click();  // STP Port Table
+    EXPECT_EQ(log.tables, std::vector<std::string>{"PortTable"});
+    EXPECT_EQ(form->ST_STPVersion->Caption(), "mstp");
+    EXPECT_EQ(Status(), "");
+
+    // A failed read is shown in the status bar and the command goes on.
+    AnsiString genErr;
+    QzSNMPGetErrorText(5, genErr);
+    agent.Control(std::string("fault error ") + kStpVersionOid + " genErr");
+    Item("Information2")->Click();
+    UnregisterFeatureForm("Information2");
+    EXPECT_EQ(TStubFeatureForm::Made, 2);
+    EXPECT_EQ(Status(), genErr);
+    Item("PortTable")->Click();
+    EXPECT_EQ(log.tables.size(), 2u);
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(MenuCommandTest, RmonAnd8021xFormsLeaveTheMenusFollowingTheSwitch)
+{
+    SimAgent agent;
+    MakeOn(agent);
+    SteadyStatusReads(form);
+    // The state the form set on the switch is read once the form is gone.
+    agent.Control("1.3.6.1.4.1.171.11.70.2.2.1.2.4.0 integer 2");
+    Item("RMONSetting1")->Click();
+    EXPECT_EQ(log.closes, 1);  // the form's own close ran too
+    for (TMenuItem* i : {form->Statistics1, form->History1, form->AlarmEvent1}) EXPECT_FALSE(i->Enabled());
+    agent.Control("1.3.6.1.4.1.171.11.70.2.2.1.2.4.0 integer 3");
+    Item("RMONSetting1")->Click();
+    for (TMenuItem* i : {form->Statistics1, form->History1, form->AlarmEvent1}) EXPECT_TRUE(i->Enabled());
+
+    form->Auth1->SetEnabled(false);
+    agent.Control("1.0.8802.1.1.1.1.1.1.0 integer 1");
+    Item("Configuration2")->Click();  // 802.1X Configuration
+    EXPECT_TRUE(form->Auth1->Enabled());
+    agent.Control("1.0.8802.1.1.1.1.1.1.0 integer 2");
+    Item("Configuration2")->Click();
+    EXPECT_FALSE(form->Auth1->Enabled());
     EXPECT_TRUE(boxes.Boxes().empty());
 }
