@@ -25,8 +25,6 @@
 //    row's input + ScaledSize(cmd.extraValue, scale), 2).
 // The command itself adds the RMON close hook around the form's OnClose afterwards.
 // scale is main.ScaleFactor. A failure raises; the command then releases what `form` holds.
-// The configuration-form generator fills this in; until then it raises an Exception that
-// says the form cannot be built.
 void BuildTableForm(TMainForm& main, const TMenuCommand& cmd, const MibCommand& table,
                     std::unique_ptr<TForm>& form);
 
