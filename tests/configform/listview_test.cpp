@@ -276,6 +276,32 @@ TEST_F(ListViewTest, TheEditPageWaitsForARunningWalk)
     EXPECT_TRUE(Of("SET").empty());
 }
 
+TEST_F(ListViewTest, ClosingTheFormWhileTheEditPageWaitsClosesItAfterTheWalk)
+{
+    Open();
+    bool pageOpened = false;
+    size_t before = 0;
+    Run([&] {
+        before = Of("GETNEXT", 4).size();
+        request->Request.timeout = 300;
+        agent_->Control("fault delay 400");
+        Click(table->BtnPanel->RefreshBtn);
+        OnPage([&](TSNMPPanel*) { pageOpened = true; });
+        QTimer::singleShot(50, form, [&] {
+            EXPECT_TRUE(request->Busy);
+            form->Close();  // refused while the page waits, made again afterwards
+        });
+        table->EditBtnClick(table->BtnPanel->EditBtn);
+        EXPECT_NE(form->Requests, nullptr);  // still there when the wait returns
+        EXPECT_FALSE(request->Busy);
+    });
+    EXPECT_FALSE(pageOpened);
+    EXPECT_EQ(form->Requests, nullptr);
+    WaitFor([] { return false; }, 100);
+    EXPECT_EQ(Of("GETNEXT").size(), before + 1);  // the step under way, no more
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
 TEST_F(ListViewTest, RefreshIsIgnoredWhileAReadRuns)
 {
     Open();
