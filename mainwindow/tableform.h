@@ -29,8 +29,6 @@
 //    ScaledSize(cmd.extraValue, scale)); the port pop-up widens the form by as much itself.
 // The command itself adds the RMON close hook around the form's OnClose afterwards.
 // scale is main.ScaleFactor. A failure raises; the command then releases what `form` holds.
-// The configuration-form generator fills this in; until then it raises an Exception that
-// says the form cannot be built.
 void BuildTableForm(TMainForm& main, const TMenuCommand& cmd, const MibCommand& table,
                     std::unique_ptr<TForm>& form);
 

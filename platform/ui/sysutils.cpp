@@ -1,9 +1,13 @@
 #include "platform/ui/sysutils.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
 
 AnsiString IntToStr(long long v) { return AnsiString(v); }
 
@@ -45,6 +49,16 @@ bool FileExists(const AnsiString& path)
 {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+AnsiString GetCurrentDir()
+{
+    std::vector<char> buf(4096);
+    for (;;) {
+        if (::getcwd(buf.data(), buf.size())) return AnsiString(buf.data());
+        if (errno != ERANGE || buf.size() > (1u << 20)) return AnsiString();
+        buf.resize(buf.size() * 2);
+    }
 }
 
 double LeadingDouble(const AnsiString& text)

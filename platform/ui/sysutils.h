@@ -35,6 +35,8 @@ int CompareStr(const AnsiString& a, const AnsiString& b);  // ordinal byte compa
 AnsiString ExtractFileName(const AnsiString& path);        // after the last '/' or '\'
 AnsiString ExtractFilePath(const AnsiString& path);        // up to and including it
 bool FileExists(const AnsiString& path);
+// The process's current directory, without a trailing '/'; "" when it cannot be read.
+AnsiString GetCurrentDir();
 
 // Longest leading decimal floating-point number after white space (C strtod rules
 // restricted to decimal forms); 0 when the text starts with none.

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 #include "mainwindow/panelvrx6120.h"
 #include "mainwindow/tableform.h"
@@ -405,6 +406,40 @@ TEST_F(FrontPanelTest, PopupOpensThePortsRowWithItsCaption)
 
     TableFormBuilder = BuildTableForm;
     PortLog = nullptr;
+}
+
+// The real generated form of a pop-up command reads the port's row: every OID carries the
+// port and medium of the button.
+TEST_F(FrontPanelTest, PopupFormReadsThePortsRowFromTheSwitch)
+{
+    SimAgent agent;
+    MakeOn(agent);
+    ShowAndActivate();
+    const size_t before = agent.Requests().size();
+    bool shown = false;
+    std::function<void()> closeWhenRead = [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const auto requests = agent.Requests();
+        if (modal && requests.size() > before && requests.back().kind == "GET") {
+            shown = true;
+            if (auto* f = dynamic_cast<TForm*>(modal)) f->Close();
+            return;
+        }
+        QTimer::singleShot(20, closeWhenRead);
+    };
+    QTimer::singleShot(0, closeWhenRead);
+    PickFromPopup(form, Button(2), form->PortInformation2);
+
+    ASSERT_TRUE(shown);
+    const SimRequest get = agent.Requests().back();
+    ASSERT_EQ(get.kind, "GET");
+    std::vector<std::string> oids;
+    for (const SimVarbind& vb : get.varbinds) oids.push_back(vb.oid);
+    std::vector<std::string> expected;
+    for (const std::string& column : Columns("1.3.6.1.4.1.171.11.70.2.2.3.1.1", 3, 7)) expected.push_back(column + ".2.1");
+    EXPECT_EQ(oids, expected);
+    EXPECT_EQ(get.status, "noError");
+    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 TEST(PortFormCaption, PortAndMediumFromTheInstance)

@@ -207,17 +207,6 @@ TEST_F(MenuCommandTest, FailedBuildReleasesTheFormRestoresTheVersionAndShowsTheE
     EXPECT_EQ(boxes.Boxes().size(), 1u);
 }
 
-TEST_F(MenuCommandTest, WithoutTheGeneratorATableCommandSaysSo)
-{
-    TableFormBuilder = BuildTableForm;
-    Make({"/I10.1.1.1", "/v0"});
-    Item("SessionInformation1")->Click();
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text,
-              "\"Session Information \": configuration forms are not available in this build.");
-    EXPECT_EQ(QzSNMPSecurity.version, 0);
-}
-
 TEST_F(MenuCommandTest, RmonControlKeepsTheFormsOwnClose)
 {
     Make({"/I10.1.1.1"});
