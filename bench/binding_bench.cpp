@@ -25,41 +25,6 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-int BareSync()
-{
-    QzSNMPRequest r;
-    r.varList = TableList();
-    int rows = 0;
-    if (r.Get(true))
-        do ++rows;
-        while (r.Get(false));
-    return rows;
-}
-
-struct BareAsync {
-    QzSNMPRequest request;
-    int rows = 0;
-    bool finished = false;
-    void Done(QzSNMPError& e, QzSNMPVarList&)
-    {
-        if (e.code || e.done) {
-            finished = true;
-            return;
-        }
-        ++rows;
-        request.GetAsync(QzSNMPDoneEvent(this, &BareAsync::Done), false);
-    }
-};
-
-int BareAsyncWalk()
-{
-    BareAsync w;
-    w.request.varList = TableList();
-    w.request.GetAsync(QzSNMPDoneEvent(&w, &BareAsync::Done), true);
-    while (!w.finished) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return w.rows;
-}
-
 // A read of the whole table into the list view, as a list-view form does it.
 int BoundWalk(TForm* form, TListView* lv, unsigned char mode)
 {
@@ -137,14 +102,14 @@ int main(int argc, char** argv)
 
     std::printf("A table of %d columns and %d rows into a shown list view, offscreen, median of %d rounds\n",
                 kColumnCount, rows, rounds);
-    BareSync();  // warm up: session open, agent's pages in
+    SyncWalk();  // warm up: session open, agent's pages in
     BoundWalk(form, lv, 0);
     std::vector<double> bareSync, boundSync, bareAsync, boundAsync, fill, fillPump;
     for (int i = 0; i < rounds; ++i) {
         // Interleaved, so that a slow moment of the machine weighs on both.
-        bareSync.push_back(Time("bare synchronous walk", rows, BareSync));
+        bareSync.push_back(Time("bare synchronous walk", rows, SyncWalk));
         boundSync.push_back(Time("bound synchronous walk", rows, [&] { return BoundWalk(form, lv, 0); }));
-        bareAsync.push_back(Time("bare asynchronous walk", rows, BareAsyncWalk));
+        bareAsync.push_back(Time("bare asynchronous walk", rows, AsyncWalk));
         boundAsync.push_back(Time("bound asynchronous walk", rows, [&] { return BoundWalk(form, lv, 1); }));
         fill.push_back(Time("list view alone", rows, [&] { return FillOnly(lv, rows, false); }));
         fillPump.push_back(Time("list view and pump", rows, [&] { return FillOnly(lv, rows, true); }));

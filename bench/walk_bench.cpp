@@ -24,44 +24,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-int SyncWalk()
-{
-    QzSNMPRequest r;
-    r.varList = TableList();
-    int rows = 0;
-    if (r.Get(true))
-        do ++rows;
-        while (r.Get(false));
-    return rows;
-}
-
-struct AsyncWalker {
-    QzSNMPRequest request;
-    int rows = 0;
-    bool finished = false;
-    int code = 0;
-    void Done(QzSNMPError& e, QzSNMPVarList&)
-    {
-        if (e.code || e.done) {
-            code = e.code;
-            finished = true;
-            return;
-        }
-        ++rows;
-        request.GetAsync(QzSNMPDoneEvent(this, &AsyncWalker::Done), false);
-    }
-};
-
-int AsyncWalk()
-{
-    AsyncWalker w;
-    w.request.varList = TableList();
-    w.request.GetAsync(QzSNMPDoneEvent(&w, &AsyncWalker::Done), true);
-    while (!w.finished) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (w.code) std::fprintf(stderr, "asynchronous walk failed: %d\n", w.code);
-    return w.rows;
-}
-
 // Cells snmpwalk printed, one GETNEXT exchange each.
 int SnmpWalk(const SimAgent& agent)
 {

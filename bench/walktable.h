@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
+
+#include "snmpvars/qzsnmprequest.h"
 #include "snmpvars/qzsnmpvarlist.h"
 
 namespace {
@@ -55,6 +58,45 @@ inline QzSNMPVarList TableList()
         table.push_back({oids[static_cast<size_t>(c) + 1].c_str(), "Column", kColumns[c].syntax, acReadOnly});
     table.push_back({nullptr});
     return QzSNMPVarList(table.data(), MVT_FMV, 1);
+}
+
+// The bare walks of the request core: rows read.
+inline int SyncWalk()
+{
+    QzSNMPRequest r;
+    r.varList = TableList();
+    int rows = 0;
+    if (r.Get(true))
+        do ++rows;
+        while (r.Get(false));
+    return rows;
+}
+
+struct AsyncWalker {
+    QzSNMPRequest request;
+    int rows = 0;
+    bool finished = false;
+    int code = 0;
+    void Done(QzSNMPError& e, QzSNMPVarList&)
+    {
+        if (e.code || e.done) {
+            code = e.code;
+            finished = true;
+            return;
+        }
+        ++rows;
+        request.GetAsync(QzSNMPDoneEvent(this, &AsyncWalker::Done), false);
+    }
+};
+
+inline int AsyncWalk()
+{
+    AsyncWalker w;
+    w.request.varList = TableList();
+    w.request.GetAsync(QzSNMPDoneEvent(&w, &AsyncWalker::Done), true);
+    while (!w.finished) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (w.code) std::fprintf(stderr, "asynchronous walk failed: %d\n", w.code);
+    return w.rows;
 }
 
 }  // namespace
