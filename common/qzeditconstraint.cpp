@@ -215,7 +215,7 @@ void QzEditConstraint::Add(const AnsiString& spec, TCustomEdit* edit)
 
 void QzEditConstraint::AddMulti(const AnsiString& format, TList* edits)
 {
-    if (!edits) throw EListError("List index out of bounds (0)");
+    if (!edits) ListIndexError(0);
     const std::string& f = format.std();
     size_t start = 0;
     for (int k = 0; start < f.size(); ++k) {

@@ -319,7 +319,7 @@ int MenuCommandCount() { return static_cast<int>(sizeof kCommands / sizeof kComm
 const TMenuCommand& MenuCommandAt(int index)
 {
     if (index < 0 || index >= MenuCommandCount())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     return kCommands[index];
 }
 

@@ -24,11 +24,6 @@ TNotifyEvent* EventOf(TControl* c)
     return nullptr;
 }
 
-[[noreturn]] void ListIndexError(int i)
-{
-    throw EListError(AnsiString::Format("List index out of bounds (%d)", i));
-}
-
 }  // namespace
 
 QzSNMPRequest2Edits::QzSNMPRequest2Edits(TForm* owner)

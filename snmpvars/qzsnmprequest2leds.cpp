@@ -149,7 +149,7 @@ void QzSNMPRequest2Leds::ValuesToLeds(QzSNMPLedRecord* r)
 {
     QzSNMPVarList& list = Request.varList;
     if (r->VarIndex < 0 || r->VarIndex >= list.GetCount())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", r->VarIndex));
+        ListIndexError(r->VarIndex);
     if (!r->ColorMap) return;
     const QzSNMPVarItem& v = list.Items(r->VarIndex);
     AnsiString text = *v.value;

@@ -7,13 +7,13 @@
 void TList::CheckIndex(int index) const
 {
     if (index < 0 || index >= Count())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
 }
 
 void TList::Insert(int index, void* p)
 {
     if (index < 0 || index > Count())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     items_.insert(items_.begin() + index, p);
 }
 
@@ -53,7 +53,7 @@ void TList::Put(int index, void* p)
 void TStrings::CheckIndex(int index, int limit) const
 {
     if (index < 0 || index >= limit)
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
 }
 
 TObject* TStrings::GetObject(int) const { return nullptr; }
@@ -177,7 +177,7 @@ void TComponent::DestroyComponents()
 TComponent* TComponent::Components(int index) const
 {
     if (index < 0 || index >= ComponentCount())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     return components_[static_cast<size_t>(index)];
 }
 

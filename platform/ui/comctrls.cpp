@@ -28,7 +28,7 @@ TStatusPanels::~TStatusPanels()
 TStatusPanel* TStatusPanels::Items(int index) const
 {
     if (index < 0 || index >= Count())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     return panels_[static_cast<size_t>(index)];
 }
 
@@ -174,7 +174,7 @@ TPageControl::~TPageControl()
 TTabSheet* TPageControl::Pages(int index) const
 {
     if (index < 0 || index >= count())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     return dynamic_cast<TTabSheet*>(widget(index));
 }
 

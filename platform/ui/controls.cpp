@@ -240,7 +240,7 @@ TWinControl::~TWinControl()
 TControl* TWinControl::Controls(int index) const
 {
     if (index < 0 || index >= ControlCount())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     return controls_[static_cast<size_t>(index)];
 }
 

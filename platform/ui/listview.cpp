@@ -155,7 +155,7 @@ int TListItems::Count() const { return lv_->topLevelItemCount(); }
 TListItem* TListItems::Item(int index) const
 {
     if (index < 0 || index >= Count())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     return dynamic_cast<TListItem*>(lv_->topLevelItem(index));
 }
 
@@ -164,7 +164,7 @@ TListItem* TListItems::Add() { return new TListItem(lv_); }
 TListItem* TListItems::Insert(int index)
 {
     if (index < 0 || index > Count())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     return new TListItem(lv_, index);
 }
 
@@ -224,7 +224,7 @@ TListColumns::~TListColumns()
 TListColumn* TListColumns::Items(int index) const
 {
     if (index < 0 || index >= Count())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     return columns_[static_cast<size_t>(index)];
 }
 

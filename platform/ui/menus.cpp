@@ -67,7 +67,7 @@ void TMenuItem::SetChecked(bool v)
 TMenuItem* TMenuItem::Items(int index) const
 {
     if (index < 0 || index >= Count())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     return items_[static_cast<size_t>(index)];
 }
 
@@ -95,7 +95,7 @@ void TMenuItem::Insert(int index, TMenuItem* item)
 {
     if (!item || item == this) return;
     if (index < 0 || index > Count())
-        throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+        ListIndexError(index);
     if (item->parent_) {
         if (item->parent_ == this && IndexOf(item) < index) --index;
         item->parent_->Remove(item);

@@ -9,6 +9,11 @@
 
 #include <vector>
 
+void ListIndexError(int index)
+{
+    throw EListError(AnsiString::Format("List index out of bounds (%d)", index));
+}
+
 AnsiString IntToStr(long long v) { return AnsiString(v); }
 
 AnsiString IntToHex(unsigned long long v, int digits)

@@ -21,6 +21,9 @@ class ERangeError : public Exception { using Exception::Exception; };
 class EListError : public Exception { using Exception::Exception; };
 class EInvalidOperation : public Exception { using Exception::Exception; };
 
+// Raises the class library's EListError "List index out of bounds (<index>)".
+[[noreturn]] void ListIndexError(int index);
+
 AnsiString IntToStr(long long v);
 AnsiString IntToHex(unsigned long long v, int digits);  // upper case, at least digits wide
 int StrToInt(const AnsiString& s);
