@@ -62,6 +62,7 @@ private:
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TQtControl<QLineEdit>(owner)
 {
+    color_ = clWindow;
     setValidator(new LengthValidator(this));
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString&) { FireEvent(OnChange, static_cast<TObject*>(this)); });

@@ -26,8 +26,7 @@ public:
     void SetMaxLength(int n);
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool v) { setReadOnly(v); }
-    TColor Color() const { return color_; }
-    void SetColor(TColor c);
+    void SetColor(TColor c) override;
     void SelectAll() { selectAll(); }
 
     // Runs the exit event as when the focus leaves the edit.
@@ -46,7 +45,6 @@ protected:
 
 private:
     int maxLength_ = 0;
-    TColor color_ = clWindow;
 };
 
 class TEdit : public TCustomEdit {
