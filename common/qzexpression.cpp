@@ -1,23 +1,10 @@
 #include "common/qzexpression.h"
 
-#include <ctime>
-
 #include "common/qzmessages.h"
+#include "platform/ui/datetime.h"
 #include "platform/ui/sysutils.h"
 
 namespace {
-
-// The local date and time as the class library's date-time value: days since 30 December
-// 1899, the time of day as the fraction.
-double NowAsDays()
-{
-    std::timespec ts{};
-    std::timespec_get(&ts, TIME_UTC);
-    std::tm lt{};
-    localtime_r(&ts.tv_sec, &lt);
-    double local = static_cast<double>(ts.tv_sec + lt.tm_gmtoff) + ts.tv_nsec / 1e9;
-    return 25569.0 + local / 86400.0;
-}
 
 bool IsNow(const AnsiString& s) { return s.UpperCase() == "NOW"; }
 
@@ -35,7 +22,7 @@ int ClosingBracket(const AnsiString& e, int open)
 
 long double Atom(const AnsiString& s)
 {
-    if (IsNow(s)) return NowAsDays();
+    if (IsNow(s)) return Now();
     return LeadingDouble(s);
 }
 
@@ -98,7 +85,7 @@ bool EvalComparison(const AnsiString& e)
     }
     auto side = [](const AnsiString& s) {
         AnsiString t = StripQuotes(s.Trim());
-        return IsNow(t) ? AnsiString(NowAsDays()) : t;
+        return IsNow(t) ? AnsiString(Now()) : t;
     };
     int c = side(left).std().compare(side(right).std());  // bytes, as unsigned characters
     switch (op) {
