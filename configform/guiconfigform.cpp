@@ -105,11 +105,7 @@ void TConfigForm::ReleaseRequests()
     CurrentRequest = nullptr;
     while (Requests->Count() > 0) {
         auto* request = static_cast<QzSNMPRequest2Edits*>(Requests->First());
-        request->Request.enabled = 0;  // a running walk ends at its next answer
-        while (request->Busy) {
-            Application->ProcessMessages();
-            if (request->Busy) Sleep(1);
-        }
+        request->StopAndWait();
         Requests->Delete(0);
         delete request;
     }

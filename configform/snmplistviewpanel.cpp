@@ -265,11 +265,7 @@ bool TSNMPListViewPanel::WaitForRead()
         }));
     }
     const unsigned char enabled = Request->Request.enabled;
-    Request->Request.enabled = 0;  // the walk ends at its next answer
-    while (Request->Busy) {
-        Application->ProcessMessages();
-        if (Request->Busy) Sleep(1);
-    }
+    Request->StopAndWait();
     Request->Request.enabled = enabled;
     if (form) form->OnCloseQuery = saved;
     if (closeAsked) {

@@ -224,8 +224,7 @@ void TMainForm::StopStatusRequests()
 {
     for (QzSNMPRequest2Edits** r : {&RmonStateRequest, &StpVersionRequest, &Dot1xStateRequest}) {
         if (!*r) continue;
-        (*r)->Request.enabled = 0;
-        while ((*r)->Busy) Application->ProcessMessages();
+        (*r)->StopAndWait();
         delete *r;
         *r = nullptr;
     }

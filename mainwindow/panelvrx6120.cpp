@@ -250,14 +250,12 @@ void TPanelVRX6120Form::StopRequests()
 {
     if (LedRequest) {
         LedRequest->StopPolling();
-        LedRequest->Request.enabled = 0;
-        while (LedRequest->Busy) Application->ProcessMessages();
+        LedRequest->StopAndWait();
         delete LedRequest;
         LedRequest = nullptr;
     }
     if (LinkRequest) {
-        LinkRequest->Request.enabled = 0;
-        while (LinkRequest->Busy) Application->ProcessMessages();
+        LinkRequest->StopAndWait();
         delete LinkRequest;
         LinkRequest = nullptr;
     }

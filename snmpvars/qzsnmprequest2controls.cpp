@@ -311,6 +311,18 @@ void QzSNMPRequest2Controls::SetCompleted(QzSNMPError& result, QzSNMPVarList&)
     }
 }
 
+// ---- closing ----
+
+void QzSNMPRequest2Controls::StopAndWait()
+{
+    Request.enabled = 0;
+    std::shared_ptr<bool> alive = alive_;
+    while (*alive && Busy) {
+        Application->ProcessMessages();
+        if (*alive && Busy) Sleep(1);
+    }
+}
+
 // ---- closing the owner form while the binding processes messages ----
 
 void QzSNMPRequest2Controls::EnterHooks()

@@ -9,10 +9,11 @@
 //   r->SetMessageControl(memo);
 //   r->Get();                                     // "Get: (QzSNMP++) Ok!. Receive at 03:04:05 PM."
 //
-// Closing a window: clear Request.enabled, process messages while Busy, then delete. While the
-// binding runs code that processes window messages (a synchronous read or write, a completion
-// of an asynchronous one), a close of its owner form is held back and made again once that
-// code has returned, so that such a close never waits on the read it interrupted.
+// Closing a window: StopAndWait (clear Request.enabled, process messages while Busy), then
+// delete. While the binding runs code that processes window messages (a synchronous read or
+// write, a completion of an asynchronous one), a close of its owner form is held back and made
+// again once that code has returned, so that such a close never waits on the read it
+// interrupted.
 #pragma once
 
 #include <QPointer>
@@ -60,6 +61,9 @@ public:
     // again after a successful write when refreshAfterSet.
     void Set(bool refreshAfterSet, bool prepare, const AnsiString& itemList = AnsiString(),
              TStrings* values = nullptr);
+    // The closing protocol of a window: clears the request's enabled flag, so that a running
+    // walk ends at its next answer, and processes window messages until Busy is false.
+    void StopAndWait();
 
     // Completions of the request's asynchronous exchanges.
     void GetCompleted(QzSNMPError& result, QzSNMPVarList& list);
