@@ -40,6 +40,20 @@ OctetStr EngineId(const AnsiString& text)
     return ok ? id : OctetStr(text.std());
 }
 
+// Puts the variable list back as it was when it goes: the temporary flags and values of a
+// set are dropped, whatever happens.
+class KeptList {
+public:
+    explicit KeptList(QzSNMPVarList& list) : list_(list), kept_(list) {}
+    ~KeptList() { list_ = kept_; }
+    KeptList(const KeptList&) = delete;
+    KeptList& operator=(const KeptList&) = delete;
+
+private:
+    QzSNMPVarList& list_;
+    QzSNMPVarList kept_;
+};
+
 }  // namespace
 
 QzSNMPRequest::QzSNMPRequest() { LoadSettings(); }
@@ -296,13 +310,7 @@ bool QzSNMPRequest::Set(bool readBack, const AnsiString& itemList, TStrings* val
     std::vector<int> items;
     Pdu pdu;
     {
-        // The temporary flags and values of this set go again, whatever happens.
-        QzSNMPVarList kept(varList);
-        struct Restore {
-            QzSNMPVarList& list;
-            QzSNMPVarList& kept;
-            ~Restore() { list = kept; }
-        } restore{varList, kept};
+        KeptList kept(varList);
         PrepareSet(itemList, values);
         auto target = BuildTarget();
         items = BuildPdu(pdu, 2);
@@ -352,12 +360,7 @@ void QzSNMPRequest::SetAsync(const QzSNMPDoneEvent& onDone, bool readBack, const
     Pdu pdu;
     std::unique_ptr<SnmpTarget> target;
     {
-        QzSNMPVarList kept(varList);
-        struct Restore {
-            QzSNMPVarList& list;
-            QzSNMPVarList& kept;
-            ~Restore() { list = kept; }
-        } restore{varList, kept};
+        KeptList kept(varList);
         PrepareSet(itemList, values);
         target = BuildTarget();
         context->items = BuildPdu(pdu, 2);
