@@ -398,10 +398,9 @@ void QzSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, As
     int status = reason == SNMP_CLASS_ASYNC_RESPONSE ? pdu.get_error_status() : reason;
     result.code = QzSNMPGetErrorText(status, result.message);
     result.errorIndex = pdu.get_error_index();
-    AnsiString from = target.get_address().get_printable();
-    int slash = from.Pos("/");
-    result.device.address = slash ? from.SubString(1, slash - 1) : from;
-    result.device.port = slash ? static_cast<uint16_t>(from.SubString(slash + 1, from.Length()).ToIntDef(0)) : 0;
+    const UdpAddress& from = target.get_address();
+    result.device.address = from.get_ip().get_printable();
+    result.device.port = from.valid() ? from.get_port() : 0;
 
     const bool read = context.command != Command::Set;
     const bool tableEnd = read && IsTable() && result.code == -100 - SNMP_ERROR_NO_SUCH_NAME;
