@@ -20,9 +20,6 @@ using namespace qzsnmp;
 
 namespace {
 
-// The layer's texts for no value: they give no octets and change no edit of a split value.
-bool IsNoValue(const AnsiString& text) { return text == kNullText || text == kNotDoneText; }
-
 bool IsBoolSyntax(int s) { return s == sxBoolean || s == sxBool8 || s == sxBool16; }
 
 std::string Hex2(unsigned char b)

@@ -13,6 +13,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "snmpvars/qzsnmperror.h"
+#include "snmpvars/qzsnmpvaluetext.h"
 
 namespace {
 
@@ -159,7 +160,7 @@ void QzSNMPRequest2Edits::RowToValues(std::vector<bool>* given)
         if (given) {
             // A cell without a value ("(NULL)", "(NOTDONE)"), or of a column that is never
             // read, gives none to a write.
-            if (text == "(NULL)" || text == "(NOTDONE)") continue;
+            if (qzsnmp::IsNoValue(text)) continue;
             if (list.IsReadable(i)) (*given)[static_cast<size_t>(i)] = true;
         }
         *list.Items(i).value = text;

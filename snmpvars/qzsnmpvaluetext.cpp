@@ -17,6 +17,8 @@ namespace qzsnmp {
 const char* const kNullText = "(NULL)";
 const char* const kNotDoneText = "(NOTDONE)";
 
+bool IsNoValue(const AnsiString& text) { return text == kNullText || text == kNotDoneText; }
+
 int WireSyntax(int syntax)
 {
     switch (syntax) {

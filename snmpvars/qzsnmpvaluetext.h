@@ -43,6 +43,9 @@ namespace qzsnmp {
 extern const char* const kNullText;     // "(NULL)"
 extern const char* const kNotDoneText;  // "(NOTDONE)"
 
+// One of the two texts above: no value, which gives no octets.
+bool IsNoValue(const AnsiString& text);
+
 // The tag a value of the syntax is sent with; -1 for a code the conversions do not handle.
 int WireSyntax(int syntax);
 // Codes 1-6 and 0x40-0x4d.
