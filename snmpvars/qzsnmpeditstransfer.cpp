@@ -3,7 +3,6 @@
 // four edits of an IP address, the check boxes of a bit map) or several associations can each
 // own a byte range of it.
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "common/qzdatetime.h"
@@ -21,13 +20,6 @@ using namespace qzsnmp;
 namespace {
 
 bool IsBoolSyntax(int s) { return s == sxBoolean || s == sxBool8 || s == sxBool16; }
-
-std::string Hex2(unsigned char b)
-{
-    char buf[3];
-    std::snprintf(buf, sizeof buf, "%02X", b);
-    return buf;
-}
 
 AnsiString Unsigned(uint32_t v) { return AnsiString(static_cast<unsigned long long>(v)); }
 
@@ -147,7 +139,7 @@ void QzSNMPRequest2Edits::WriteEdits(const std::vector<TCustomEdit*>& edits, int
     case sxOpaque:
         if (IsNoValue(text)) return;
         need(octets.size());
-        for (size_t k = 0; k < octets.size(); ++k) edits[k]->SetText(Hex2(byte(k)));
+        for (size_t k = 0; k < octets.size(); ++k) edits[k]->SetText(OctetsToHex(octets.substr(k, 1)));
         return;
     case sxObjectId: {
         if (IsNoValue(text)) return;
@@ -205,7 +197,7 @@ void QzSNMPRequest2Edits::WriteEdits(const std::vector<TCustomEdit*>& edits, int
         need(n);
         if (IsNoValue(text)) return;
         bytes(n);
-        for (size_t k = 0; k < n; ++k) edits[k]->SetText(Hex2(byte(k)));
+        for (size_t k = 0; k < n; ++k) edits[k]->SetText(OctetsToHex(octets.substr(k, 1)));
         return;
     }
     default:
@@ -355,9 +347,7 @@ AnsiString QzSNMPRequest2Edits::ReadEdits(const std::vector<TCustomEdit*>& edits
         need(5);
         uint32_t t = Number(edits[0]) * 8640000u + Number(edits[1]) * 360000u + Number(edits[2]) * 6000u +
                      Number(edits[3]) * 100u + Number(edits[4]);
-        std::string le;
-        for (int k = 0; k < 4; ++k) le += static_cast<char>(t >> (8 * k));
-        return OctetsToText(OctetStr(le), sxTimeTicks);
+        return AnsiString(TimeTicks(t).get_printable());
     }
     case sxDateTime: {
         need(10);
