@@ -34,6 +34,18 @@ size_t ByteOfBit(int b)
 }
 unsigned char MaskOfBit(int b) { return static_cast<unsigned char>(0x80u >> (b % 8)); }
 
+// The edits over which a value is split; -521 for a control that is no edit.
+std::vector<TCustomEdit*> EditsOf(const _EditAssociation_s& r)
+{
+    std::vector<TCustomEdit*> edits;
+    for (TControl* c : r.controls) {
+        auto* e = dynamic_cast<TCustomEdit*>(c);
+        if (!e) QzSNMPThrowOwn(qzsBadControlType);
+        edits.push_back(e);
+    }
+    return edits;
+}
+
 }  // namespace
 
 // ---- values into controls ----
@@ -111,13 +123,7 @@ void QzSNMPRequest2Edits::WriteControls(_EditAssociation_s& r)
     } else if (edit && !split) {
         edit->SetText(text);
     } else if (edit) {
-        std::vector<TCustomEdit*> edits;
-        for (TControl* c : r.controls) {
-            auto* e = dynamic_cast<TCustomEdit*>(c);
-            if (!e) QzSNMPThrowOwn(qzsBadControlType);
-            edits.push_back(e);
-        }
-        WriteEdits(edits, r.syntax, text, octets);
+        WriteEdits(EditsOf(r), r.syntax, text, octets);
     } else {
         QzSNMPThrowOwn(qzsBadControlType);
     }
@@ -292,13 +298,7 @@ bool QzSNMPRequest2Edits::ReadControls(_EditAssociation_s& r, QzOptionList* opts
     } else if (edit && r.count == 1) {
         text = edit->Text();
     } else if (edit) {
-        std::vector<TCustomEdit*> edits;
-        for (TControl* c : r.controls) {
-            auto* e = dynamic_cast<TCustomEdit*>(c);
-            if (!e) QzSNMPThrowOwn(qzsBadControlType);
-            edits.push_back(e);
-        }
-        text = ReadEdits(edits, r.syntax);
+        text = ReadEdits(EditsOf(r), r.syntax);
     } else {
         QzSNMPThrowOwn(qzsBadControlType);
     }
