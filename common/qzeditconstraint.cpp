@@ -9,7 +9,6 @@
 #include "common/qzmessages.h"
 #include "common/qznumlist.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 
 namespace {
@@ -385,8 +384,7 @@ void QzEditConstraint::Fail(_EditConstraint_s* r, const AnsiString& message)
     QPointer<QObject> alive = r->alive;
     TCustomEdit* edit = r->edit;
     AnsiString lastValid = r->lastValid;
-    AnsiString caption = Application ? ExtractFileName(Application->ExeName()) : AnsiString();
-    PlatformMessageBox(message, caption, MB_OK);
+    ProgramMessageBox(message, MB_OK);
     if (!alive) return;
     edit->SetText(lastValid);
     gRefocusing = true;

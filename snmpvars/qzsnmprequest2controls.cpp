@@ -123,7 +123,7 @@ void QzSNMPRequest2Controls::ReportError(const AnsiString& message)
         ShowResult(message);
         return;
     }
-    PlatformMessageBox(message, ExtractFileName(Application->ExeName()), MB_OK);
+    ProgramMessageBox(message, MB_OK);
 }
 
 void QzSNMPRequest2Controls::OnGetError(QzSNMPError* result)

@@ -102,6 +102,11 @@ void Beep(unsigned frequency, unsigned duration)
 
 void ShowMessage(const AnsiString& text) { PlatformMessageBox(text, Application->Title(), MB_OK); }
 
+int ProgramMessageBox(const AnsiString& text, int flags)
+{
+    return PlatformMessageBox(text, ExtractFileName(Application->ExeName()), flags);
+}
+
 const TMsgDlgButtons mbOKCancel = TMsgDlgButtons() << mbOK << mbCancel;
 const TMsgDlgButtons mbYesNoCancel = TMsgDlgButtons() << mbYes << mbNo << mbCancel;
 

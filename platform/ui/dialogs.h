@@ -27,6 +27,9 @@ int PlatformMessageBox(const AnsiString& text, const AnsiString& caption, int fl
 void Beep(unsigned frequency, unsigned duration);
 // A box with the application's title as caption and an OK button.
 void ShowMessage(const AnsiString& text);
+// A box captioned with the program's file name, extension included: the libraries' own error
+// boxes.
+int ProgramMessageBox(const AnsiString& text, int flags);
 
 // The class library's message dialog, through PlatformMessageBox: the caption names the kind
 // ("Warning", "Error", "Information", "Confirm"); OK/Cancel, Yes/No and Yes/No/Cancel map to
