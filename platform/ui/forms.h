@@ -155,7 +155,8 @@ class TApplication : public TComponent {
 public:
     TApplication();
 
-    // The program's file name without directory ("vrx6120"); Title defaults to it.
+    // The program's file as started (its full path unless set); Title defaults to its name
+    // without directory and extension ("vrx6120").
     AnsiString ExeName() const;
     void SetExeName(const AnsiString& path) { exeName_ = path; }
     AnsiString Title() const;
