@@ -238,10 +238,10 @@ void TPanelVRX6120Form::RestartPolling()
 
 void TPanelVRX6120Form::AssignPortButtons(TList* portButtons)
 {
-    for (int i = 0; i < ButtonCount; ++i) SpeedButtons[i]->SetHint(PortInstance(UnitIndex, i + 1));
-    // The list holds TSpeedButton pointers.
-    for (int i = 1; i <= ButtonCount; ++i)
-        portButtons->Add(dynamic_cast<TSpeedButton*>(FindComponent("SpeedButton" + IntToStr(i))));
+    for (int i = 0; i < ButtonCount; ++i) {
+        SpeedButtons[i]->SetHint(PortInstance(UnitIndex, i + 1));
+        portButtons->Add(SpeedButtons[i]);  // the list holds TSpeedButton pointers
+    }
 }
 
 // ---- closing ----
