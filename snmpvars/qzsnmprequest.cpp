@@ -143,23 +143,22 @@ std::unique_ptr<SnmpTarget> QzSNMPRequest::BuildTarget() const
     UdpAddress address(device.address.std());
     address.set_port(device.port);
     if (!address.valid()) QzSNMPThrowOwn(qzsBadAddress);
+    std::unique_ptr<SnmpTarget> target;
     if (security.version == version3) {
         auto u = std::make_unique<UTarget>(address);
-        u->set_version(version3);
-        u->set_retry(retries);
-        u->set_timeout(static_cast<unsigned long>(timeout));
         u->set_security_model(security.securityModel);
         u->set_security_name(OctetStr(security.securityName.std()));
         usmAddUserName(OctetStr(security.securityName.std()), security.authProtocol, security.privProtocol,
                        OctetStr(security.authPassword.std()), OctetStr(security.privPassword.std()));
-        return u;
+        target = std::move(u);
+    } else {
+        target = std::make_unique<CTarget>(address, OctetStr(security.readCommunity.std()),
+                                           OctetStr(security.writeCommunity.std()));
+        target->set_version(static_cast<snmp_version>(security.version));
     }
-    auto c = std::make_unique<CTarget>(address, OctetStr(security.readCommunity.std()),
-                                       OctetStr(security.writeCommunity.std()));
-    c->set_version(static_cast<snmp_version>(security.version));
-    c->set_retry(retries);
-    c->set_timeout(static_cast<unsigned long>(timeout));
-    return c;
+    target->set_retry(retries);
+    target->set_timeout(static_cast<unsigned long>(timeout));
+    return target;
 }
 
 std::vector<int> QzSNMPRequest::BuildPdu(Pdu& pdu, int mode)
