@@ -66,6 +66,8 @@ public:
     bool EvaluateOwnCondition() { return EvaluateCondition(condition); }
     bool EvaluateConditionText(const AnsiString& text) { return EvaluateCondition(text); }
 
+    // The list is a table (MVT_FMV, MVT_UMV), read by a get-next walk.
+    bool IsTable() const;
     // The OID item i travels under: its OID, followed by "." and the list's instance when set.
     AnsiString ColumnOid(int i) const;
     // The row index of the key columns' values (slot 2), joined with ".".
@@ -106,7 +108,6 @@ private:
     enum class Command { Get, GetNext, Set };
     struct AsyncContext;
 
-    bool IsTable() const;
     bool IsImpliedKey(int i) const;
     Command ReadCommand() const;
     std::unique_ptr<SnmpTarget> BuildTarget() const;

@@ -112,10 +112,7 @@ void QzSNMPRequest2Controls::ShowResult(const AnsiString& text)
     else if (auto* panel = dynamic_cast<TStatusPanel*>(control)) panel->SetText(line);
 }
 
-bool QzSNMPRequest2Controls::IsTableList() const
-{
-    return Request.varList.listType == MVT_FMV || Request.varList.listType == MVT_UMV;
-}
+bool QzSNMPRequest2Controls::IsTableList() const { return Request.IsTable(); }
 
 void QzSNMPRequest2Controls::ReportError(const AnsiString& message)
 {
