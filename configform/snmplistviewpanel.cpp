@@ -302,21 +302,20 @@ void TSNMPListViewPanel::DeleteBtnClick(TObject*)
     QzSNMPVarList& list = Request->Request.varList;
     const unsigned char mode = Request->Mode;
     Request->Mode = 0;
-    std::vector<int> marked;  // left out of this write only
-    for (int i = 0; i < list.GetCount(); ++i) {
-        if (i < list.keyCount || i == status || (list.Items(i).access & acInvalid)) continue;
-        list.Items(i).access |= acInvalid;
-        marked.push_back(i);
+    {
+        // The keys and the status alone are written.
+        QzSNMPItemsLeftOut others(list);
+        for (int i = 0; i < list.GetCount(); ++i)
+            if (i >= list.keyCount && i != status) others.LeaveOut(i);
+        try {
+            Request->PrepareSet();
+            if (status < list.GetCount()) *list.Items(status).value = ListViewPanel->DeleteStatusValue;
+            Request->Set(false, false, "", nullptr);
+        } catch (const Exception& e) {
+            Request->LastOperation = 1;  // also when the values could not be taken from the controls
+            Request->ShowResult(e.Message);
+        }
     }
-    try {
-        Request->PrepareSet();
-        if (status < list.GetCount()) *list.Items(status).value = ListViewPanel->DeleteStatusValue;
-        Request->Set(false, false, "", nullptr);
-    } catch (const Exception& e) {
-        Request->LastOperation = 1;  // also when the values could not be taken from the controls
-        Request->ShowResult(e.Message);
-    }
-    for (int i : marked) list.Items(i).access &= ~acInvalid;
     TNotifyEvent refresh = BtnPanel->RefreshBtn->OnClick;
     refresh(BtnPanel->RefreshBtn);
     Request->Mode = mode;

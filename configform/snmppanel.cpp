@@ -1,7 +1,6 @@
 // TSNMPPanel (buttons, content and message strip around one request) and TSNMPEditorPanel
 // (its edits, written by Set Checked).
 #include <algorithm>
-#include <vector>
 
 #include "configform/guigenerator.h"
 #include "platform/ui/dialogs.h"
@@ -136,31 +135,27 @@ void TSNMPEditorPanel::SetCheckedClick(TObject* Sender)
     QzSNMPVarList& list = Request->Request.varList;
     const unsigned char mode = Request->Mode;
     Request->Mode = 0;
-    // Unchecked rows are left out of this write: their controls are not even read, so a row
-    // the operator did not choose (an empty drop-down list among them) cannot spoil it.
-    std::vector<int> marked;
-    for (int i = 0; i < list.GetCount(); ++i) {
-        QzSNMPVarItem& item = list.Items(i);
-        if (!EditsPanel->IsCheckedRow(i) && !(item.access & acInvalid)) {
-            item.access |= acInvalid;
-            marked.push_back(i);
-        }
-    }
     bool empty = false;
-    for (int i = 0; i < list.GetCount(); ++i)
-        if (!(list.Items(i).access & acInvalid) && EditsPanel->IsRowEmpty(i)) empty = true;
-    if (empty) {
-        MessageDlg("Some items are empty!", mtWarning, TMsgDlgButtons() << mbOK, 0);
-    } else {
-        try {
-            Request->PrepareSet();
-            Request->Set(false, false, "", nullptr);
-        } catch (const Exception& e) {
-            Request->LastOperation = 1;  // also when the values could not be taken from the controls
-            Request->ShowResult(e.Message);
+    {
+        // Unchecked rows are left out of this write: their controls are not even read, so a row
+        // the operator did not choose (an empty drop-down list among them) cannot spoil it.
+        QzSNMPItemsLeftOut unchecked(list);
+        for (int i = 0; i < list.GetCount(); ++i)
+            if (!EditsPanel->IsCheckedRow(i)) unchecked.LeaveOut(i);
+        for (int i = 0; i < list.GetCount(); ++i)
+            if (!(list.Items(i).access & acInvalid) && EditsPanel->IsRowEmpty(i)) empty = true;
+        if (empty) {
+            MessageDlg("Some items are empty!", mtWarning, TMsgDlgButtons() << mbOK, 0);
+        } else {
+            try {
+                Request->PrepareSet();
+                Request->Set(false, false, "", nullptr);
+            } catch (const Exception& e) {
+                Request->LastOperation = 1;  // also when the values could not be taken from the controls
+                Request->ShowResult(e.Message);
+            }
         }
     }
-    for (int i : marked) list.Items(i).access &= ~acInvalid;
     Request->Mode = mode;
     // A page's Set closes the page; the result is in the message strip.
     auto* button = dynamic_cast<TControl*>(Sender);

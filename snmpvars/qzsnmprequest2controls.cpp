@@ -32,31 +32,25 @@ private:
 // the request builds its PDU, and lose it again afterwards.
 class QzSNMPRequest2Controls::Withheld {
 public:
-    explicit Withheld(QzSNMPRequest2Controls* r) : r_(r), alive_(r->alive_)
+    explicit Withheld(QzSNMPRequest2Controls* r) : alive_(r->alive_), leftOut_(r->Request.varList)
     {
-        QzSNMPVarList& list = r_->Request.varList;
-        const bool table = r_->IsTableList();
+        QzSNMPVarList& list = r->Request.varList;
+        const bool table = r->IsTableList();
         for (int i = 0; i < list.GetCount(); ++i) {
             if (table && i < list.keyCount) continue;  // keys travel in the row index
-            if (!list.IsWritable(i) || !r_->ValueMissing(i)) continue;
-            list.Items(i).access |= acInvalid;
-            items_.push_back(i);
+            if (list.IsWritable(i) && r->ValueMissing(i)) leftOut_.LeaveOut(i);
         }
     }
     ~Withheld()
     {
-        if (!*alive_) return;
-        QzSNMPVarList& list = r_->Request.varList;
-        for (int i : items_)
-            if (i < list.GetCount()) list.Items(i).access &= ~acInvalid;
+        if (!*alive_) leftOut_.Forget();  // the list went with the binding
     }
     Withheld(const Withheld&) = delete;
     Withheld& operator=(const Withheld&) = delete;
 
 private:
-    QzSNMPRequest2Controls* r_;
     std::shared_ptr<bool> alive_;
-    std::vector<int> items_;
+    QzSNMPItemsLeftOut leftOut_;
 };
 
 QzSNMPRequest2Controls::QzSNMPRequest2Controls(TForm* owner)

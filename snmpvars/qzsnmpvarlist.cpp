@@ -105,3 +105,18 @@ int QzSNMPVarList::CountHiddenColumns() const
         if (IsHiddenColumn(i)) ++n;
     return n;
 }
+
+QzSNMPItemsLeftOut::~QzSNMPItemsLeftOut()
+{
+    if (!list_) return;
+    for (int i : items_)
+        if (i < list_->GetCount()) list_->Items(i).access &= ~acInvalid;
+}
+
+void QzSNMPItemsLeftOut::LeaveOut(int i)
+{
+    QzSNMPVarItem& item = list_->Items(i);
+    if (item.access & acInvalid) return;
+    item.access |= acInvalid;
+    items_.push_back(i);
+}

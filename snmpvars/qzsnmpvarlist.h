@@ -75,3 +75,21 @@ private:
     std::vector<std::unique_ptr<QzSNMPVarItem>> items_;
     std::vector<QzOptionList*> ownedOptionLists_;
 };
+
+// Leaves items out of the reads and writes made while it lives: they carry acInvalid, and
+// lose it again when it goes. Items that carry it already keep it.
+class QzSNMPItemsLeftOut {
+public:
+    explicit QzSNMPItemsLeftOut(QzSNMPVarList& list) : list_(&list) {}
+    ~QzSNMPItemsLeftOut();
+    QzSNMPItemsLeftOut(const QzSNMPItemsLeftOut&) = delete;
+    QzSNMPItemsLeftOut& operator=(const QzSNMPItemsLeftOut&) = delete;
+
+    void LeaveOut(int i);
+    // The list went first: nothing is taken back.
+    void Forget() { list_ = nullptr; }
+
+private:
+    QzSNMPVarList* list_;
+    std::vector<int> items_;
+};
