@@ -21,10 +21,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
 // A read of the whole table into the list view, as a list-view form does it.
 int BoundWalk(TForm* form, TListView* lv, unsigned char mode)
 {
@@ -55,25 +51,6 @@ int FillOnly(TListView* lv, int rows, bool pump)
     return lv->Items()->Count();
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-// Seconds of one walk; every row must be there.
-double Time(const char* what, int expected, const std::function<int()>& walk)
-{
-    auto start = Clock::now();
-    int rows = walk();
-    double s = Seconds(start);
-    if (rows != expected) {
-        std::fprintf(stderr, "%s: %d rows instead of %d\n", what, rows, expected);
-        std::exit(1);
-    }
-    return s;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -83,15 +60,7 @@ int main(int argc, char** argv)
     int rows = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
 
-    TempDir dir;
-    SimAgentOptions options;
-    options.dataFile = WriteData(dir.Path(), rows);
-    SimAgent agent(options);
-    QzSNMPInitialize(dir.Path());
-    QzSNMPDevice.address = agent.Address().c_str();
-    QzSNMPDevice.port = static_cast<uint16_t>(agent.Port());
-    QzSNMPSecurity.version = 1;  // SNMPv2c
-    QzSNMPSecurity.readCommunity = "public";
+    WalkAgent served(rows);
 
     auto* form = new TForm(nullptr);
     form->SetBounds(0, 0, 1000, 600);
@@ -107,12 +76,12 @@ int main(int argc, char** argv)
     std::vector<double> bareSync, boundSync, bareAsync, boundAsync, fill, fillPump;
     for (int i = 0; i < rounds; ++i) {
         // Interleaved, so that a slow moment of the machine weighs on both.
-        bareSync.push_back(Time("bare synchronous walk", rows, SyncWalk));
-        boundSync.push_back(Time("bound synchronous walk", rows, [&] { return BoundWalk(form, lv, 0); }));
-        bareAsync.push_back(Time("bare asynchronous walk", rows, AsyncWalk));
-        boundAsync.push_back(Time("bound asynchronous walk", rows, [&] { return BoundWalk(form, lv, 1); }));
-        fill.push_back(Time("list view alone", rows, [&] { return FillOnly(lv, rows, false); }));
-        fillPump.push_back(Time("list view and pump", rows, [&] { return FillOnly(lv, rows, true); }));
+        bareSync.push_back(TimeWalk("bare synchronous walk", rows, SyncWalk));
+        boundSync.push_back(TimeWalk("bound synchronous walk", rows, [&] { return BoundWalk(form, lv, 0); }));
+        bareAsync.push_back(TimeWalk("bare asynchronous walk", rows, AsyncWalk));
+        boundAsync.push_back(TimeWalk("bound asynchronous walk", rows, [&] { return BoundWalk(form, lv, 1); }));
+        fill.push_back(TimeWalk("list view alone", rows, [&] { return FillOnly(lv, rows, false); }));
+        fillPump.push_back(TimeWalk("list view and pump", rows, [&] { return FillOnly(lv, rows, true); }));
     }
     auto line = [&](const char* what, const std::vector<double>& t) {
         std::printf("%-34s %10.0f rows/s\n", what, rows / Median(t));

@@ -21,9 +21,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
 // Cells snmpwalk printed, one GETNEXT exchange each.
 int SnmpWalk(const SimAgent& agent)
 {
@@ -39,25 +36,12 @@ int SnmpWalk(const SimAgent& agent)
     return lines;
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 // Rows per second of `walk`, the median of `rounds` runs; the rows must all be there.
 double Rate(const char* what, int rounds, int expected, const std::function<int()>& walk)
 {
     std::vector<double> rates;
     for (int i = 0; i < rounds; ++i) {
-        auto start = Clock::now();
-        int rows = walk();
-        double s = Seconds(start);
-        if (rows != expected) {
-            std::fprintf(stderr, "%s: %d rows instead of %d\n", what, rows, expected);
-            std::exit(1);
-        }
-        rates.push_back(rows / s);
+        rates.push_back(expected / TimeWalk(what, expected, walk));
     }
     double m = Median(rates);
     std::printf("%-26s %10.0f rows/s\n", what, m);
@@ -74,15 +58,8 @@ int main(int argc, char** argv)
     int rows = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
 
-    TempDir dir;
-    SimAgentOptions options;
-    options.dataFile = WriteData(dir.Path(), rows);
-    SimAgent agent(options);
-    QzSNMPInitialize(dir.Path());
-    QzSNMPDevice.address = agent.Address().c_str();
-    QzSNMPDevice.port = static_cast<uint16_t>(agent.Port());
-    QzSNMPSecurity.version = 1;  // SNMPv2c
-    QzSNMPSecurity.readCommunity = "public";
+    WalkAgent served(rows);
+    const SimAgent& agent = served.agent;
 
     std::printf("Walk of a table of %d columns and %d rows on the simulated agent, median of %d rounds\n",
                 kColumnCount, rows, rounds);

@@ -2,7 +2,11 @@
 // written as a data file for the simulated agent, and its variable list.
 #pragma once
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -10,6 +14,8 @@
 #include <QCoreApplication>
 
 #include "snmpvars/qzsnmprequest.h"
+#include "snmpvars/qzsnmpsession.h"
+#include "tests/support/simagent.h"
 #include "snmpvars/qzsnmpvarlist.h"
 
 namespace {
@@ -97,6 +103,47 @@ inline int AsyncWalk()
     while (!w.finished) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (w.code) std::fprintf(stderr, "asynchronous walk failed: %d\n", w.code);
     return w.rows;
+}
+
+// The simulated agent serving the table of `rows` rows, with the session pointed at it (SNMPv2c).
+struct WalkAgent {
+    TempDir dir;
+    SimAgent agent;
+    explicit WalkAgent(int rows) : agent(Options(dir, rows))
+    {
+        QzSNMPInitialize(dir.Path());
+        QzSNMPDevice.address = agent.Address().c_str();
+        QzSNMPDevice.port = static_cast<uint16_t>(agent.Port());
+        QzSNMPSecurity.version = 1;  // SNMPv2c
+        QzSNMPSecurity.readCommunity = "public";
+    }
+    static SimAgentOptions Options(const TempDir& dir, int rows)
+    {
+        SimAgentOptions options;
+        options.dataFile = WriteData(dir.Path(), rows);
+        return options;
+    }
+};
+
+using Clock = std::chrono::steady_clock;
+
+inline double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Seconds of one walk; every row must be there.
+inline double TimeWalk(const char* what, int expected, const std::function<int()>& walk)
+{
+    auto start = Clock::now();
+    int rows = walk();
+    double s = std::chrono::duration<double>(Clock::now() - start).count();
+    if (rows != expected) {
+        std::fprintf(stderr, "%s: %d rows instead of %d\n", what, rows, expected);
+        std::exit(1);
+    }
+    return s;
 }
 
 }  // namespace
