@@ -618,6 +618,8 @@ int Snmp::process_pending_events()
     return delivered;
 }
 
+bool Snmp::in_pump() const { return d_->inPump; }
+
 void Snmp::set_readable_handler(std::function<void()> handler)
 {
     d_->readableHandler = std::move(handler);
