@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "common/qzdatetime.h"
@@ -69,8 +70,50 @@ uint32_t ReadInt32(const AnsiString& text)
     return neg ? 0u - v : v;
 }
 
-uint64_t ReadCounter64(const AnsiString& text)
+namespace {
+
+// The number ReadInt32 reads, without wrapping (saturated far beyond 32 bits).
+int64_t ReadWide(const AnsiString& text)
 {
+    const char* p = text.c_str();
+    while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+    bool neg = false;
+    if (*p == '+' || *p == '-') neg = *p++ == '-';
+    int64_t v = 0;
+    while (*p >= '0' && *p <= '9') {
+        if (v < (int64_t(1) << 40)) v = v * 10 + (*p - '0');
+        ++p;
+    }
+    return neg ? -v : v;
+}
+
+}  // namespace
+
+int32_t ReadSigned32Checked(const AnsiString& text)
+{
+    const int64_t v = ReadWide(text);
+    if (v < INT32_MIN || v > INT32_MAX) ThrowBadValue();
+    return static_cast<int32_t>(v);
+}
+
+uint32_t ReadUnsigned32Checked(const AnsiString& text)
+{
+    const int64_t v = ReadWide(text);
+    if (v < 0 || v > static_cast<int64_t>(UINT32_MAX)) ThrowBadValue();
+    return static_cast<uint32_t>(v);
+}
+
+uint64_t ReadCounter64Checked(const AnsiString& text)
+{
+    bool fits = true;
+    const uint64_t v = ReadCounter64(text, &fits);
+    if (!fits) ThrowBadValue();
+    return v;
+}
+
+uint64_t ReadCounter64(const AnsiString& text, bool* fits)
+{
+    if (fits) *fits = true;
     const std::string& s = text.std();
     size_t i = 0, n = s.size();
     while (i < n && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
@@ -101,10 +144,17 @@ uint64_t ReadCounter64(const AnsiString& text)
     // so more than 64 trailing zeros change nothing.
     long point = intDigits + exponent;
     uint64_t v = 0;
+    bool over = false;
+    auto times10 = [&](unsigned digit) {
+        if (v > (UINT64_MAX - digit) / 10u) over = true;
+        v = v * 10u + digit;
+    };
     for (long k = 0; k < point && k < static_cast<long>(digits.size()); ++k)
-        v = v * 10u + static_cast<uint64_t>(digits[static_cast<size_t>(k)] - '0');
+        times10(static_cast<unsigned>(digits[static_cast<size_t>(k)] - '0'));
     for (long k = static_cast<long>(digits.size()); k < point && k < static_cast<long>(digits.size()) + 64; ++k)
-        v *= 10u;
+        times10(0);
+    if (fits && (over || (neg && v != 0) || (v != 0 && point > static_cast<long>(digits.size()) + 64)))
+        *fits = false;
     return neg ? 0u - v : v;
 }
 
