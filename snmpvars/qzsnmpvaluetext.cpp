@@ -59,47 +59,58 @@ void ThrowBadSyntax() { QzSNMPThrowOwn(qzsBadSyntax); }
 void ThrowShortIndex() { QzSNMPThrowOwn(qzsBadKeyCount); }
 void ThrowBadValue() { QzSNMPThrowOwn(qzsBadPartValue); }
 
-uint32_t ReadInt32(const AnsiString& text)
-{
-    const char* p = text.c_str();
-    while (std::isspace(static_cast<unsigned char>(*p))) ++p;
-    bool neg = false;
-    if (*p == '+' || *p == '-') neg = *p++ == '-';
-    uint32_t v = 0;
-    while (*p >= '0' && *p <= '9') v = v * 10u + static_cast<uint32_t>(*p++ - '0');
-    return neg ? 0u - v : v;
-}
-
 namespace {
 
-// The number ReadInt32 reads, without wrapping (saturated far beyond 32 bits).
-int64_t ReadWide(const AnsiString& text)
+// Leading white space, an optional sign, the digits up to the first non-digit: the magnitude
+// modulo 2^64, and whether it reached 2^40 (far beyond any 32-bit value).
+struct LeadingNumber {
+    uint64_t magnitude = 0;
+    bool negative = false;
+    bool huge = false;
+};
+
+LeadingNumber ScanNumber(const AnsiString& text)
 {
+    LeadingNumber n;
     const char* p = text.c_str();
     while (std::isspace(static_cast<unsigned char>(*p))) ++p;
-    bool neg = false;
-    if (*p == '+' || *p == '-') neg = *p++ == '-';
-    int64_t v = 0;
+    if (*p == '+' || *p == '-') n.negative = *p++ == '-';
     while (*p >= '0' && *p <= '9') {
-        if (v < (int64_t(1) << 40)) v = v * 10 + (*p - '0');
-        ++p;
+        n.magnitude = n.magnitude * 10u + static_cast<uint64_t>(*p++ - '0');
+        n.huge = n.huge || n.magnitude >= (uint64_t(1) << 40);
     }
-    return neg ? -v : v;
+    return n;
+}
+
+// The number as a 64-bit value, or false when it is huge.
+bool WideNumber(const AnsiString& text, int64_t& v)
+{
+    const LeadingNumber n = ScanNumber(text);
+    if (n.huge) return false;
+    v = n.negative ? -static_cast<int64_t>(n.magnitude) : static_cast<int64_t>(n.magnitude);
+    return true;
 }
 
 }  // namespace
 
+uint32_t ReadInt32(const AnsiString& text)
+{
+    const LeadingNumber n = ScanNumber(text);
+    const auto v = static_cast<uint32_t>(n.magnitude);
+    return n.negative ? 0u - v : v;
+}
+
 int32_t ReadSigned32Checked(const AnsiString& text)
 {
-    const int64_t v = ReadWide(text);
-    if (v < INT32_MIN || v > INT32_MAX) ThrowBadValue();
+    int64_t v = 0;
+    if (!WideNumber(text, v) || v < INT32_MIN || v > INT32_MAX) ThrowBadValue();
     return static_cast<int32_t>(v);
 }
 
 uint32_t ReadUnsigned32Checked(const AnsiString& text)
 {
-    const int64_t v = ReadWide(text);
-    if (v < 0 || v > static_cast<int64_t>(UINT32_MAX)) ThrowBadValue();
+    int64_t v = 0;
+    if (!WideNumber(text, v) || v < 0 || v > static_cast<int64_t>(UINT32_MAX)) ThrowBadValue();
     return static_cast<uint32_t>(v);
 }
 
