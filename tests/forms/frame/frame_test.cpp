@@ -109,7 +109,7 @@ TEST_F(FrameTest, SavedAccessFlagsComeBackWhenTheWriteThrows)
 // wait for the walk: it ends the walk instead of spinning.
 TEST_F(FrameTest, ReleasingARequestFromInsideItsWalkDoesNotHang)
 {
-    StartSwitch({"fault delay 30"});
+    StartSwitch({"fault delay 150"});  // rows keep arriving while the body runs
     bool released = false;
     qint64 took = -1;
     RegisterFeatureForm<TStubForm>("PortTrunk2");
