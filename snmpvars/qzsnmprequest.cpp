@@ -69,7 +69,7 @@ QzSNMPRequest::~QzSNMPRequest()
     };
     // Destroyed inside the pump (another request's completion), nothing can arrive before
     // it returns: waiting would only freeze the window, so the exchanges are withdrawn now.
-    const bool pumping = QzSNMPSession && QzSNMPSession->in_pump();
+    const bool pumping = QzSNMPInsidePump();
     auto start = std::chrono::steady_clock::now();
     while (!pumping && waiting() > 0 &&
            std::chrono::steady_clock::now() - start < std::chrono::milliseconds(kDestroyWaitMs)) {

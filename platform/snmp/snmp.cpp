@@ -581,6 +581,8 @@ int Snmp::pending_count() const
     return n;
 }
 
+bool Snmp::in_pump() const { return d_->inPump; }
+
 int Snmp::process_pending_events()
 {
     if (d_->inPump) return 0;
@@ -617,8 +619,6 @@ int Snmp::process_pending_events()
     }
     return delivered;
 }
-
-bool Snmp::in_pump() const { return d_->inPump; }
 
 void Snmp::set_readable_handler(std::function<void()> handler)
 {

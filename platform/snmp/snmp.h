@@ -69,8 +69,7 @@ public:
     // of finished requests. Returns the number of callbacks run. A call from inside a callback
     // returns 0 at once.
     int process_pending_events();
-    // True while process_pending_events() runs (inside a callback): nothing can be delivered
-    // until it returns.
+    // True while the pump runs (its callbacks, and whatever they call, are inside it).
     bool in_pump() const;
     // When set, handler runs from the Qt event loop as soon as a session's socket is readable
     // (it is meant to call process_pending_events(), so that replies are not paced by a timer);
