@@ -61,6 +61,8 @@ bool IsHexSyntax(int syntax);
 // Leading white space, an optional sign, the digits up to the first non-digit (none: 0),
 // modulo 2^32.
 uint32_t ReadInt32(const AnsiString& text);
+// A decimal number and nothing else: an optional sign, at least one digit, blanks around.
+bool IsDecimalText(const AnsiString& text);
 // A decimal floating-point text (sign, digits, fraction, exponent) to the integer part of its
 // value, exactly and modulo 2^64 ("12.9" gives 12, "-1" gives 2^64 - 1).
 uint64_t ReadCounter64(const AnsiString& text);
