@@ -96,6 +96,13 @@ struct Snmp::Impl {
     }
     OctetStr engineId;
     unsigned int engineBoots = 0;
+    // Targets whose engine discovery failed, by session key: until the back-off has passed
+    // their requests fail at once with the discovery's status instead of blocking again.
+    struct Backoff {
+        std::chrono::steady_clock::time_point until;
+        int status = 0;
+    };
+    std::map<std::string, Backoff> discoveryBackoff;
 
     int Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data, bool async);
     NetSession* SessionFor(const SnmpTarget& target, int& status);
@@ -247,13 +254,32 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
         user = usm::FindUser(secName);
     }
     std::string key = SessionKey(target, user);
+    auto now = std::chrono::steady_clock::now();
+    auto b = discoveryBackoff.find(key);
+    if (b != discoveryBackoff.end()) {
+        if (now < b->second.until) {
+            status = b->second.status;
+            return nullptr;
+        }
+        discoveryBackoff.erase(b);
+    }
+    // An unreachable agent is not asked again for a while: five discovery times, at least 1 s.
+    auto backOff = [&](int failed) {
+        auto discovery = std::chrono::milliseconds(std::max<unsigned long>(target.get_timeout(), 1) * 10 *
+                                                   static_cast<unsigned long>(std::max(target.get_retry(), 0) + 1));
+        discoveryBackoff[key] = {now + std::max<std::chrono::milliseconds>(5 * discovery, std::chrono::seconds(1)),
+                                 failed};
+    };
     auto it = sessions.find(key);
     if (it != sessions.end()) {
         NetSession* s = it->second.get();
         SetTiming(snmp_sess_session(s->handle), target);
         if (s->v3 && s->engineId.empty()) {
             status = Discover(*s, user);
-            if (status != SNMP_CLASS_SUCCESS) return nullptr;
+            if (status != SNMP_CLASS_SUCCESS) {
+                backOff(status);
+                return nullptr;
+            }
         }
         return s;
     }
@@ -295,6 +321,7 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
         status = Discover(*s, user);
         if (status != SNMP_CLASS_SUCCESS) {
             snmp_sess_close(handle);
+            backOff(status);
             return nullptr;
         }
     }

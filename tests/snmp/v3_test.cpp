@@ -1,5 +1,6 @@
 // SNMPv3 with user-based security against snmpd: protocols, levels and every failure.
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -177,6 +178,43 @@ TEST(V3Discovery, IsBoundedByTheTimeOut)
     EXPECT_EQ(snmp.get(pdu, t), SNMP_CLASS_TIMEOUT);
     EXPECT_EQ(port.Count(), 2);
     EXPECT_EQ(snmp.session_count(), 0);  // discovery is tried again next time
+}
+
+TEST(V3Discovery, AfterAFailureRequestsFailAtOnceUntilTheBackOffHasPassed)
+{
+    int status = 0;
+    Snmp snmp(status);
+    SilentPort port;
+    usmAddUserName("md5user", SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, "md5password", "");
+    UTarget t(port.Address());
+    t.set_security_name("md5user");
+    t.set_timeout(10);
+    t.set_retry(1);  // a discovery takes 200 ms; the back-off is 1 s
+    auto get = [&](bool async) {
+        Pdu pdu;
+        pdu += Vb(Oid(kSysName));
+        pdu.set_security_level(SNMP_SECURITY_LEVEL_AUTH_NOPRIV);
+        auto start = std::chrono::steady_clock::now();
+        int result = async ? snmp.get(pdu, t, Count, nullptr) : snmp.get(pdu, t);
+        auto took = std::chrono::steady_clock::now() - start;
+        return std::make_pair(result, std::chrono::duration_cast<std::chrono::milliseconds>(took).count());
+    };
+    auto first = get(false);
+    EXPECT_EQ(first.first, SNMP_CLASS_TIMEOUT);
+    EXPECT_GE(first.second, 150);
+    EXPECT_EQ(port.Count(), 2);
+    // The polls that follow neither send nor wait.
+    for (bool async : {false, true, false}) {
+        auto next = get(async);
+        EXPECT_EQ(next.first, SNMP_CLASS_TIMEOUT);
+        EXPECT_LT(next.second, 100);
+    }
+    EXPECT_EQ(port.Count(), 2);
+    EXPECT_EQ(snmp.pending_count(), 0);
+    // Once the back-off has passed, the agent is asked again.
+    WaitFor([] { return false; }, 1100);
+    EXPECT_EQ(get(false).first, SNMP_CLASS_TIMEOUT);
+    EXPECT_EQ(port.Count(), 4);
 }
 
 // net-snmp reads no configuration and keeps no state files: only the layer's own files exist.
