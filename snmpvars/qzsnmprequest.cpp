@@ -281,15 +281,24 @@ bool QzSNMPRequest::ReadSetReply(Pdu& reply, const std::vector<int>& items)
     return IsTable();
 }
 
+// A switch given by name is looked up once; when it stops answering it may have moved, so
+// the next request looks it up again.
+void QzSNMPRequest::ForgetAddressAfter(int status) const
+{
+    if (status == SNMP_CLASS_TIMEOUT || status == SNMP_CLASS_TL_FAILED) ForgetHostName(device.address.std());
+}
+
 int QzSNMPRequest::Send(Command command, Pdu& pdu, const SnmpTarget& target)
 {
     Snmp& s = Session();
+    int status = SNMP_CLASS_INVALID_OPERATION;
     switch (command) {
-    case Command::Get: return s.get(pdu, target);
-    case Command::GetNext: return s.get_next(pdu, target);
-    case Command::Set: return s.set(pdu, target);
+    case Command::Get: status = s.get(pdu, target); break;
+    case Command::GetNext: status = s.get_next(pdu, target); break;
+    case Command::Set: status = s.set(pdu, target); break;
     }
-    return SNMP_CLASS_INVALID_OPERATION;
+    ForgetAddressAfter(status);
+    return status;
 }
 
 bool QzSNMPRequest::Get(bool first)
@@ -337,6 +346,7 @@ void QzSNMPRequest::SendAsync(Command command, Pdu& pdu, const SnmpTarget& targe
     case Command::Set: status = s.set(pdu, target, &QzSNMPRequest::Callback, data); break;
     }
     // A failed send never calls back: the context goes with this function.
+    ForgetAddressAfter(status);
     if (status != SNMP_CLASS_SUCCESS) QzSNMPThrowStatus(status);
     pending_.push_back(context.release());
     ++outstanding;
@@ -398,6 +408,7 @@ void QzSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, As
 
     QzSNMPError result;
     int status = reason == SNMP_CLASS_ASYNC_RESPONSE ? pdu.get_error_status() : reason;
+    ForgetAddressAfter(status);
     result.code = QzSNMPGetErrorText(status, result.message);
     result.errorIndex = pdu.get_error_index();
     const UdpAddress& from = target.get_address();

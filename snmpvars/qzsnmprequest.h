@@ -121,6 +121,7 @@ private:
     bool ReadReply(Pdu& reply, int code, const AnsiString& message, const std::vector<int>& items);
     bool ReadSetReply(Pdu& reply, const std::vector<int>& items);
     int Send(Command command, Pdu& pdu, const SnmpTarget& target);
+    void ForgetAddressAfter(int status) const;
     void SendAsync(Command command, Pdu& pdu, const SnmpTarget& target, std::unique_ptr<AsyncContext> context);
     static void Callback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
     void OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, AsyncContext& context);

@@ -1,6 +1,8 @@
 #include "platform/snmp/address.h"
 
 #include <arpa/inet.h>
+#include <array>
+#include <map>
 #include <cstdlib>
 #include <cstring>
 #include <netdb.h>
@@ -38,7 +40,59 @@ bool LookUp(const std::string& name, unsigned char out[4])
     return ok;
 }
 
+HostLookup g_lookup = LookUp;
+
+// Addresses of the names looked up so far. The window thread alone makes addresses.
+std::map<std::string, std::array<unsigned char, 4>>& KeptNames()
+{
+    static std::map<std::string, std::array<unsigned char, 4>> kept;
+    return kept;
+}
+
+bool LookUpOnce(const std::string& name, unsigned char out[4])
+{
+    auto it = KeptNames().find(name);
+    if (it != KeptNames().end()) {
+        std::memcpy(out, it->second.data(), 4);
+        return true;
+    }
+    if (!g_lookup(name, out)) return false;
+    std::array<unsigned char, 4> a;
+    std::memcpy(a.data(), out, 4);
+    KeptNames()[name] = a;
+    return true;
+}
+
+// Splits a trailing "/port" or ":port" (digits only) off host; false when it is malformed.
+bool SplitPort(std::string& host, uint16_t& port)
+{
+    size_t sep = host.find_last_of("/:");
+    if (sep == std::string::npos) return true;
+    std::string digits = host.substr(sep + 1);
+    if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    unsigned long p = std::strtoul(digits.c_str(), nullptr, 10);
+    if (p > 65535) return false;
+    port = static_cast<uint16_t>(p);
+    host.resize(sep);
+    return true;
+}
+
 }  // namespace
+
+void ForgetHostName(const std::string& text)
+{
+    std::string host = text;
+    uint16_t port = 0;
+    if (SplitPort(host, port)) KeptNames().erase(host);
+}
+
+HostLookup SetHostLookup(HostLookup lookup)
+{
+    HostLookup old = g_lookup;
+    g_lookup = lookup ? lookup : LookUp;
+    return old;
+}
 
 IpAddress::IpAddress(const char* dotted)
 {
@@ -66,17 +120,7 @@ UdpAddress::UdpAddress(const char* text)
 {
     if (!text) return;
     std::string host(text);
-    // A trailing "/port" or ":port" (digits only) gives the port.
-    size_t sep = host.find_last_of("/:");
-    if (sep != std::string::npos) {
-        std::string port = host.substr(sep + 1);
-        if (port.empty() || port.size() > 5 || port.find_first_not_of("0123456789") != std::string::npos)
-            return;
-        unsigned long p = std::strtoul(port.c_str(), nullptr, 10);
-        if (p > 65535) return;
-        port_ = static_cast<uint16_t>(p);
-        host.resize(sep);
-    }
+    if (!SplitPort(host, port_)) return;
     if (ParseDotted(host.c_str(), octets_)) {
         valid_ = true;
         return;
@@ -87,7 +131,7 @@ UdpAddress::UdpAddress(const char* text)
     if (host.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_.") !=
         std::string::npos)
         return;
-    valid_ = LookUp(host, octets_);
+    valid_ = LookUpOnce(host, octets_);
 }
 
 std::string UdpAddress::get_printable() const

@@ -27,7 +27,8 @@ protected:
 };
 
 // An IPv4 address and a UDP port. The text is an IPv4 address or a host name (looked up,
-// first IPv4 address), optionally followed by "/port" or ":port".
+// first IPv4 address), optionally followed by "/port" or ":port". A name is looked up once and
+// its address kept for the process, until ForgetHostName; a failed look-up is not kept.
 class UdpAddress : public IpAddress {
 public:
     UdpAddress() = default;
@@ -68,3 +69,12 @@ public:
 private:
     UdpAddress udp_;
 };
+
+// Drops the kept address of the host name in text (as UdpAddress reads it), so that the next
+// address made from it looks the name up again: after a request to it failed, the host may
+// have moved.
+void ForgetHostName(const std::string& text);
+
+// The name look-up (the system resolver unless replaced); returns the one it replaces. For tests.
+using HostLookup = bool (*)(const std::string& name, unsigned char out[4]);
+HostLookup SetHostLookup(HostLookup lookup);

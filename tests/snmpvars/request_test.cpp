@@ -1,5 +1,7 @@
 // The request core against the simulated agent: gets, walks and sets, synchronous and
 // asynchronous, with what went over the wire.
+#include <cstring>
+
 #include "agentfixture.h"
 #include "requestfixture.h"
 #include "common/qzoptionlist.h"
@@ -262,6 +264,55 @@ TEST_F(RequestTest, PartialSetSendsTheListedItemsAndRestoresTheList)
     EXPECT_EQ(RaisedCode([&] { r.Set(false, "1", &values); }), -110);
     EXPECT_EQ(*r.varList.Items(1).value, "x");
     EXPECT_EQ(r.varList.Items(0).access, acReadWrite);
+}
+
+namespace {
+
+// A name server that knows one switch, counts its look-ups and can be down.
+int g_lookups = 0;
+bool g_nameServerDown = false;
+bool SwitchLookup(const std::string& name, unsigned char out[4])
+{
+    ++g_lookups;
+    if (g_nameServerDown || name != "vrx-switch.test") return false;
+    const unsigned char loopback[4] = {127, 0, 0, 1};
+    std::memcpy(out, loopback, 4);
+    return true;
+}
+
+}  // namespace
+
+TEST_F(RequestTest, ASwitchGivenByNameIsLookedUpOnceAndAgainAfterAFailure)
+{
+    Start({}, 1, false);
+    struct Restore {
+        HostLookup old = SetHostLookup(SwitchLookup);
+        ~Restore() { SetHostLookup(old), ForgetHostName("vrx-switch.test"); }
+    } restore;
+    g_lookups = 0;
+    g_nameServerDown = true;
+    QzSNMPDevice.address = "vrx-switch.test";
+    const UISnmpVar vars[] = {{"1.3.6.1.2.1.1.5", "Name", sxDisplayStr, acReadOnly}, {nullptr}};
+    QzSNMPRequest r;
+    r.varList = QzSNMPVarList(vars, SVT_SV, 0);
+    r.timeout = 20;
+    r.retries = 0;
+    // A failed look-up is not kept.
+    EXPECT_EQ(RaisedCode([&] { r.Get(true); }), -509);
+    g_nameServerDown = false;
+    for (int k = 0; k < 3; ++k) r.Get(true);
+    AsyncWalk walk{r};
+    ASSERT_TRUE(walk.Run());
+    EXPECT_EQ(walk.last.code, 0);
+    EXPECT_EQ(g_lookups, 2);
+    // The switch stops answering: the next request looks its name up again.
+    agent_->Control("fault drop all");
+    EXPECT_EQ(RaisedCode([&] { r.Get(true); }), -405);
+    EXPECT_EQ(g_lookups, 2);
+    agent_->Control("fault drop off");
+    r.Get(true);
+    r.Get(true);
+    EXPECT_EQ(g_lookups, 3);
 }
 
 TEST_F(RequestTest, TimeOutAfterTheRetry)
