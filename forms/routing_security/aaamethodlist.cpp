@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "forms/routing_security/aaatablewrite.h"
 #include "mainwindow/mainunit.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/sysutils.h"
@@ -189,11 +190,7 @@ void TAAAMethodListForm::Focus(TWinControl* control) const
 
 void TAAAMethodListForm::GetButtonClick(TObject*)
 {
-    try {
-        Request->Get();
-    } catch (...) {
-        ShowInPanel(StatusBar1, CurrentExceptionText());
-    }
+    ReadTable(Request, StatusBar1);
     AddMode();
     ClearEdits();
     TypeRules();
@@ -233,8 +230,12 @@ bool TAAAMethodListForm::ConfirmMethods(const int codes[4], bool& trim) const
     return true;
 }
 
-void TAAAMethodListForm::LeaveOutMethods(TSavedAccessFlags& saved, int codes[4], bool trim) const
+bool TAAAMethodListForm::LeaveOutMethods(TSavedAccessFlags& saved) const
 {
+    int codes[4];
+    Codes(codes);
+    bool trim = false;
+    if (!ConfirmMethods(codes, trim)) return false;
     for (int n = 0; n < 4; ++n) {
         const AnsiString type = TypeCombo[n]->Text();
         if (type.IsEmpty() || type == "other") {
@@ -244,25 +245,19 @@ void TAAAMethodListForm::LeaveOutMethods(TSavedAccessFlags& saved, int codes[4],
             saved.LeaveOut(ServerColumn(n));
         }
     }
-    if (!trim) return;
+    if (!trim) return true;
     TrimMethods(codes);
     for (int n = 0; n < 4; ++n) {
         if (codes[n] >= 0) continue;
         saved.LeaveOut(TypeColumn(n));
         saved.LeaveOut(ServerColumn(n));
     }
+    return true;
 }
 
 void TAAAMethodListForm::WriteAndReload(TSavedAccessFlags& saved, bool typeRulesAfter)
 {
-    try {
-        Request->Set(false, true);
-        saved.Restore();
-        Request->Get();
-    } catch (...) {
-        saved.Restore();
-        ShowInPanel(StatusBar1, CurrentExceptionText());
-    }
+    WriteThenRead(Request, saved, StatusBar1);
     AddMode();
     ClearEdits();
     if (typeRulesAfter && kind_.typeRulesAfterWrite) TypeRules();
@@ -287,12 +282,8 @@ void TAAAMethodListForm::AddButtonClick(TObject*)
         Focus(RowComboBox);
         return;
     }
-    int codes[4];
-    Codes(codes);
-    bool trim = false;
-    if (!ConfirmMethods(codes, trim)) return;
     TSavedAccessFlags saved(Request->Request.varList);
-    LeaveOutMethods(saved, codes, trim);
+    if (!LeaveOutMethods(saved)) return;
     WriteAndReload(saved, true);
 }
 
@@ -313,12 +304,8 @@ void TAAAMethodListForm::EditButtonClick(TObject*)
         WriteAndReload(saved, false);
         return;
     }
-    int codes[4];
-    Codes(codes);
-    bool trim = false;
-    if (!ConfirmMethods(codes, trim)) return;
     TSavedAccessFlags saved(Request->Request.varList);
-    LeaveOutMethods(saved, codes, trim);
+    if (!LeaveOutMethods(saved)) return;
     saved.LeaveOut(kRowStatusColumn);
     WriteAndReload(saved, true);
 }

@@ -67,9 +67,10 @@ private:
     // Asks about methods after a local or none method; false when the operator wants to change
     // them. trim: the operator chose to write without them.
     bool ConfirmMethods(const int codes[4], bool& trim) const;
-    // Leaves out the columns that the methods do not use (and, trimmed, the methods after local
-    // or none).
-    void LeaveOutMethods(TSavedAccessFlags& saved, int codes[4], bool trim) const;
+    // Asks about methods after local or none, then leaves out the columns that the methods do
+    // not use (and, when the operator chose to write without them, those methods); false when
+    // the operator wants to change the methods.
+    bool LeaveOutMethods(TSavedAccessFlags& saved) const;
     // Set with the flags the caller marked, then the flags back and the list read again; the
     // form returns to add mode however it ended.
     void WriteAndReload(TSavedAccessFlags& saved, bool typeRulesAfter);

@@ -1,5 +1,6 @@
 #include "forms/routing_security/serverinformationform.h"
 
+#include "forms/routing_security/aaatablewrite.h"
 #include "mib/securityforms.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/sysutils.h"
@@ -124,11 +125,7 @@ void TServerInformationForm::Focus(TWinControl* control) const
 
 void TServerInformationForm::GetButtonClick(TObject*)
 {
-    try {
-        Request->Get();
-    } catch (...) {
-        ShowInPanel(StatusBar1, CurrentExceptionText());
-    }
+    ReadTable(Request, StatusBar1);
     AddMode();
     ClearEdits();
 }
@@ -162,14 +159,7 @@ void TServerInformationForm::LeaveOutSettings(TSavedAccessFlags& saved, bool all
 
 void TServerInformationForm::WriteAndReload(TSavedAccessFlags& saved)
 {
-    try {
-        Request->Set(false, true);
-        saved.Restore();
-        Request->Get();
-    } catch (...) {
-        saved.Restore();
-        ShowInPanel(StatusBar1, CurrentExceptionText());
-    }
+    WriteThenRead(Request, saved, StatusBar1);
     AddMode();
     ClearEdits();
 }
