@@ -1,6 +1,7 @@
 #include "forms/routing_security/aaasrvctrlform.h"
 #include "forms/routing_security/enablemethodform.h"
 #include "forms/routing_security/loginmethodlistform.h"
+#include "forms/routing_security/prtsecdelctrlform.h"
 #include "forms/routing_security/routingsecurityforms.h"
 #include "forms/routing_security/serverinformationform.h"
 #include "forms/routing_security/sslmanagementform.h"
@@ -13,4 +14,5 @@ void RegisterSecurityForms()
     RegisterFeatureForm<TServerInformationForm>("ServerInformation1", &ServerInformationForm);
     RegisterFeatureForm<TAAASrvCtrlForm>("ServerControl1", &AAASrvCtrlForm);
     RegisterFeatureForm<TSSLManagementForm>("SSLManagement1", &SSLManagementForm);
+    RegisterFeatureForm<TPrtSecDelCtrlForm>("PortSercurityDelete1", &PrtSecDelCtrlForm);
 }

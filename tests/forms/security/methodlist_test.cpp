@@ -127,7 +127,7 @@ TEST_F(MethodListTest, AddAsksAboutMethodsAfterLocalAndWritesTheEffectiveOnes)
         EXPECT_EQ(Varbinds(sets[0]), (std::vector<std::string>{
                                          kLogin + "2." + kVty + " integer 4",
                                          kLogin + "4." + kVty + " integer 5",
-                                         kLogin + "5." + kVty + " string core-aaa",
+                                         kLogin + "5." + kVty + " string \"core-aaa\"",
                                          kLogin + "6." + kVty + " integer 6",
                                          kLogin + "10." + kVty + " integer 4",
                                      }));
@@ -186,7 +186,7 @@ TEST_F(MethodListTest, EditWritesTheServerGroupAsReadAndNoRowStatus)
         EXPECT_EQ(Varbinds(sets[0]), (std::vector<std::string>{
                                          kLogin + "2." + kNetops + " integer 4",
                                          kLogin + "4." + kNetops + " integer 5",
-                                         kLogin + "5." + kNetops + " string core-aaa",
+                                         kLogin + "5." + kNetops + " string \"core-aaa\"",
                                          kLogin + "6." + kNetops + " integer 6",
                                      }));
         EXPECT_TRUE(boxes.Boxes().empty());
@@ -200,7 +200,7 @@ TEST_F(MethodListTest, EditWritesTheServerGroupAsReadAndNoRowStatus)
         Click(f->EditButton);
         sets = Sets();
         ASSERT_EQ(sets.size(), 1u);
-        EXPECT_EQ(Varbinds(sets[0])[2], kLogin + "5." + kNetops + " string radius");
+        EXPECT_EQ(Varbinds(sets[0])[2], kLogin + "5." + kNetops + " string \"radius\"");
     });
 }
 

@@ -67,7 +67,7 @@ TEST_F(ServerInformationTest, AddWritesOnlyTheFilledColumnsAtTheAddressAndProtoc
         ASSERT_EQ(sets.size(), 1u);
         EXPECT_EQ(Varbinds(sets[0]), (std::vector<std::string>{
                                          kServer + "3.10.90.90.40.2 integer 1049",
-                                         kServer + "4.10.90.90.40.2 string Secret",
+                                         kServer + "4.10.90.90.40.2 string \"Secret\"",
                                          kServer + "5.10.90.90.40.2 integer 7",
                                          kServer + "6.10.90.90.40.2 integer 3",
                                          kServer + "7.10.90.90.40.2 integer 4",
