@@ -125,5 +125,10 @@ void TSSLManagementForm::btnSetClick(TObject*)
     bool enabled[4];
     for (int k = 0; k < 4; ++k) enabled[k] = Suites[k]->ItemIndex() == kEnabledItem;
     edtciphersuites->SetText(CipherSuitesText(enabled));
-    Request->Set(true, true);
+    // A text the request cannot turn into a value is reported where the replies' errors are.
+    try {
+        Request->Set(true, true);
+    } catch (...) {
+        ShowInPanel(StatusBar1, CurrentExceptionText());
+    }
 }

@@ -138,3 +138,18 @@ TEST_F(SslManagementTest, SetWithAnEmptyInputWarnsAndSendsNothing)
         EXPECT_TRUE(Since("SET").empty());
     });
 }
+
+TEST_F(SslManagementTest, ATimeOutThatIsNoNumberIsReportedInTheStatusBar)
+{
+    StartSwitch();
+    RunMenu<TSSLManagementForm>("SSLManagement1", Read, [&](TSSLManagementForm* f) {
+        f->edtCacheTimeOut->SetText("ten");
+        Mark();
+        Click(f->btnSet);
+        WaitIdle(f->Request);
+        WaitFor([] { return false; }, 50);
+        EXPECT_TRUE(Since("SET").empty());
+        EXPECT_TRUE(boxes.Boxes().empty()) << (boxes.Boxes().empty() ? "" : boxes.Boxes()[0].text);
+        EXPECT_NE(f->StatusBar1->Panels()->Items(0)->Text().std(), "");
+    });
+}
