@@ -28,10 +28,11 @@ TCtrlBtnPanel::TCtrlBtnPanel(TComponent* Owner) : TPanel(Owner), Arrangement(new
 {
     CountBox = new TStaticText(this);
     CountBox->SetParent(this);
-    CountBox->SetAutoSize(false);
     CountBox->SetAlignment(taCenter);
+    // Sized to a line of text inside its sunken frame before its size is fixed.
     CountBox->SetBorderStyle(sbsSunken);
     CountBox->SetCaption("0");
+    CountBox->SetAutoSize(false);
 
     SamplesLabel = new TLabel(this);
     SamplesLabel->SetParent(this);

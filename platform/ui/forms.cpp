@@ -30,6 +30,15 @@ void RegisterApplicationCleanup()
 
 TApplication::TApplication() : TComponent(nullptr) {}
 
+// Forms still owned here mean that the process ends without Qt's application object going
+// first: exit() from the window system when the display went away. The screen object and the
+// window system may be gone already, so the forms are left to the process's end.
+TApplication::~TApplication()
+{
+    mainForm_ = nullptr;
+    while (ComponentCount() > 0) RemoveComponent(Components(ComponentCount() - 1));
+}
+
 AnsiString TApplication::ExeName() const
 {
     if (!exeName_.IsEmpty()) return exeName_;
