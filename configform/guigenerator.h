@@ -225,5 +225,8 @@ private:
     // Waits, processing messages, until a running asynchronous read has ended; false when the
     // form was closed meanwhile (the close is then made again).
     bool WaitForRead();
+    // Opens the Edit page once the SNMP pump has returned (polled, never spun).
+    void DeferEdit();
+    bool editDeferred_ = false;
     AnsiString PageCaption() const;
 };

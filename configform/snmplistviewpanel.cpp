@@ -1,11 +1,13 @@
 // TSNMPListViewPanel: a table in a list view, with the Add and Edit pages (which borrow the
 // hidden edits panel) and Delete.
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
 #include "configform/guigenerator.h"
 #include "platform/ui/dialogs.h"
 #include "snmpvars/qzsnmprequest2edits.h"
+#include "snmpvars/qzsnmpsession.h"
 
 // A modal page around the borrowed edits panel. Whatever happens, the edits panel goes back
 // to the list panel's client area, the page is deleted and the edit constraints belong to the
@@ -265,14 +267,35 @@ bool TSNMPListViewPanel::WaitForRead()
         }));
     }
     const unsigned char enabled = Request->Request.enabled;
-    Request->StopAndWait();
+    const bool idle = Request->StopAndWait();
     Request->Request.enabled = enabled;
     if (form) form->OnCloseQuery = saved;
+    if (!idle) {
+        // Asked from inside the walk's own delivery: the Edit page opens once it has unwound.
+        DeferEdit();
+        return false;
+    }
     if (closeAsked) {
         form->Close();
         return false;
     }
     return true;
+}
+
+void TSNMPListViewPanel::DeferEdit()
+{
+    if (editDeferred_) return;
+    editDeferred_ = true;
+    auto* poll = new QTimer(this);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, this, [this, poll] {
+        if (QzSNMPInsidePump()) return;
+        poll->deleteLater();
+        poll->stop();
+        editDeferred_ = false;
+        EditBtnClick(BtnPanel->EditBtn);
+    });
+    poll->start();
 }
 
 void TSNMPListViewPanel::EditPage()

@@ -2,6 +2,9 @@
 // window closes.
 #include <QApplication>
 
+#include "forms/acl/aclforms.h"
+#include "forms/layer2/layer2forms.h"
+#include "forms/routing_security/routingsecurityforms.h"
 #include "mainwindow/mainunit.h"
 #include "mainwindow/unit1.h"
 #include "platform/os/program.h"
@@ -14,8 +17,11 @@ int main(int argc, char** argv)
     SetProgramArguments(argc, argv);
     RegisterApplicationCleanup();
     try {
-        // The feature-form units register their forms (mainwindow/featureforms.h) here,
-        // before the main window builds its menu.
+        // The hand-made forms enable their menu items: registered before the main window
+        // builds its menu.
+        RegisterLayer2Forms();
+        RegisterAclForms();
+        RegisterRoutingSecurityForms();
         Application->CreateForm(MainForm);
         Application->CreateForm(Form1);
         Application->Run();

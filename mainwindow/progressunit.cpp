@@ -1,5 +1,8 @@
 #include "mainwindow/progressunit.h"
 
+TProgressForm* ProgressForm = nullptr;
+TProgressForm2* ProgressForm2 = nullptr;
+
 #include "platform/ui/sysutils.h"
 #include "snmpvars/qzsnmprequest2edits.h"
 

@@ -56,3 +56,8 @@ public:
 protected:
     int Limit() const override { return TickLimit; }
 };
+
+// The dialogs while they are shown: the forms that open them keep them here and clear the
+// variable once the dialog is gone.
+extern TProgressForm* ProgressForm;
+extern TProgressForm2* ProgressForm2;

@@ -32,7 +32,7 @@ trap cleanup EXIT
 
 if [ $# -eq 0 ]; then
   # The simulated switch on a free port; it names the port on its first line.
-  "$top/build/tools/agent/vrxagent" --data "$top/tools/agent/data/vrx6120.txt" --port 0 \
+  "$top/build/tools/agent/vrxagent" --data "$top/tools/agent/data/vrx6120" --port 0 \
     --log "$run_dir/agent.log" >"$run_dir/agent.out" 2>&1 &
   agent_pid=$!
   port=""

@@ -10,6 +10,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "snmpvars/qzsnmperror.h"
+#include "snmpvars/qzsnmpsession.h"
 #include "snmpvars/qzsnmpoctets.h"
 
 // Marks the stretch in which the binding runs code that may process window messages.
@@ -304,14 +305,18 @@ void QzSNMPRequest2Controls::SetCompleted(QzSNMPError& result, QzSNMPVarList&)
 
 // ---- closing ----
 
-void QzSNMPRequest2Controls::StopAndWait()
+bool QzSNMPRequest2Controls::StopAndWait()
 {
     Request.enabled = 0;
+    // Nested in this binding's own read or write, or in any reply handler: nothing can end
+    // the read while we are here.
+    if (Busy && (hookDepth_ > 0 || QzSNMPInsidePump())) return false;
     std::shared_ptr<bool> alive = alive_;
     while (*alive && Busy) {
         Application->ProcessMessages();
         if (*alive && Busy) Sleep(1);
     }
+    return true;
 }
 
 // ---- closing the owner form while the binding processes messages ----

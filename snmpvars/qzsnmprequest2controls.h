@@ -63,7 +63,10 @@ public:
              TStrings* values = nullptr);
     // The closing protocol of a window: clears the request's enabled flag, so that a running
     // walk ends at its next answer, and processes window messages until Busy is false.
-    void StopAndWait();
+    // Called from inside the SNMP pump (a reply handler that processes messages) or from inside
+    // this binding's own read or write, no answer can arrive until that code returns: it does
+    // not wait and returns false.
+    bool StopAndWait();
 
     // Completions of the request's asynchronous exchanges.
     void GetCompleted(QzSNMPError& result, QzSNMPVarList& list);

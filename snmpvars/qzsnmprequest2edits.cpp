@@ -128,14 +128,18 @@ void QzSNMPRequest2Edits::BeforeGet()
         if (list.IsShownColumn(i)) rowVars_.push_back(i);
 }
 
-void QzSNMPRequest2Edits::ValuesToRow()
+bool QzSNMPRequest2Edits::ValuesToRow()
 {
     TListView* lv = BoundListView();
-    if (!lv || rowVars_.empty()) return;
+    if (!lv || rowVars_.empty()) return true;
     TListItem* item = lv->Items()->Add();
-    item->SetCaption(*Request.varList.Items(rowVars_[0]).value);
     TStrings* sub = item->SubItems();
     for (size_t p = 1; p < rowVars_.size(); ++p) sub->Add(*Request.varList.Items(rowVars_[p]).value);
+    // The caption fires the list view's change event on a complete row; its handler may
+    // delete this binding.
+    std::shared_ptr<bool> alive = Alive();
+    item->SetCaption(*Request.varList.Items(rowVars_[0]).value);
+    return *alive;
 }
 
 void QzSNMPRequest2Edits::RowToValues(std::vector<bool>* given)
@@ -189,7 +193,7 @@ void QzSNMPRequest2Edits::OnRowReceived()
     if (listView_) {
         TListView* lv = BoundListView();
         if (!lv) return;
-        ValuesToRow();
+        if (!ValuesToRow()) return;
         HoldPaint(lv);
         Application->ProcessMessages();  // the window stays live while a long walk fills it
         return;

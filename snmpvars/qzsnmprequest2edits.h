@@ -131,7 +131,8 @@ protected:
     // The list view while it exists.
     TListView* BoundListView() const { return listViewAlive_ ? listView_ : nullptr; }
     void BuildColumns();
-    void ValuesToRow();
+    // False when the list view's change handler deleted this binding.
+    bool ValuesToRow();
     // Copies the selected row into the values; marks the variables it gave.
     void RowToValues(std::vector<bool>* given = nullptr);
 

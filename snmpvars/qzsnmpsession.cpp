@@ -66,6 +66,8 @@ void QzSNMPEventProcessor::Pump()
     }
 }
 
+bool QzSNMPInsidePump() { return QzSNMPSession && QzSNMPSession->in_pump(); }
+
 void QzSNMPEventProcessor::OnTimer(TObject*)
 {
     Stop();

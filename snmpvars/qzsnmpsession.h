@@ -74,6 +74,10 @@ private:
 
 extern QzSNMPEventProcessor _SnmpEventProcessor;
 
+// True while the session's pump runs: a reply handler (or code it calls) is on the stack, and
+// no further reply can be delivered until it returns.
+bool QzSNMPInsidePump();
+
 // Creates the session, raises the stored engine boots counter by one, starts SNMPv3 message
 // processing, sets the defaults and starts the pump. Raises -506, -507 or -508.
 void QzSNMPInitialize(const AnsiString& directory);

@@ -581,6 +581,8 @@ int Snmp::pending_count() const
     return n;
 }
 
+bool Snmp::in_pump() const { return d_->inPump; }
+
 int Snmp::process_pending_events()
 {
     if (d_->inPump) return 0;

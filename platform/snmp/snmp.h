@@ -69,6 +69,8 @@ public:
     // of finished requests. Returns the number of callbacks run. A call from inside a callback
     // returns 0 at once.
     int process_pending_events();
+    // True while the pump runs (its callbacks, and whatever they call, are inside it).
+    bool in_pump() const;
     // When set, handler runs from the Qt event loop as soon as a session's socket is readable
     // (it is meant to call process_pending_events(), so that replies are not paced by a timer);
     // an empty handler turns this off. The handler must not let exceptions escape. Not called

@@ -1,4 +1,5 @@
 #include "platform/ui/controls.h"
+#include "platform/ui/forms.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -249,6 +250,15 @@ void TWinControl::SetFocus()
     QWidget* w = Widget();
     if (QWidget* win = w->window()) win->activateWindow();
     w->setFocus(Qt::OtherFocusReason);
+}
+
+bool TWinControl::CanFocus() const
+{
+    for (const TControl* c = this; c; c = c->Parent()) {
+        if (!c->Visible() || !c->Enabled()) return false;
+        if (dynamic_cast<const TForm*>(c)) break;
+    }
+    return true;
 }
 
 void TWinControl::PostFocusNext()

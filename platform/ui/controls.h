@@ -169,6 +169,8 @@ public:
     TControl* Controls(int index) const;
     bool Focused() const { return Widget()->hasFocus(); }
     virtual void SetFocus();
+    // Visible and enabled, and so is every parent up to its form: SetFocus would take.
+    bool CanFocus() const;
     // Moves the focus to the control after the focused one in tab order once the current
     // event has been handled (the dialog manager's "next control" message).
     void PostFocusNext();

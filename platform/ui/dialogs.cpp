@@ -100,6 +100,8 @@ void Beep(unsigned frequency, unsigned duration)
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) QApplication::beep();
 }
 
+void MessageBeep(unsigned) { Beep(0, 0); }
+
 void ShowMessage(const AnsiString& text) { PlatformMessageBox(text, Application->Title(), MB_OK); }
 
 int ProgramMessageBox(const AnsiString& text, int flags)

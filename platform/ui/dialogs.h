@@ -25,6 +25,8 @@ BeepHandler SetBeepHandler(BeepHandler handler);
 
 int PlatformMessageBox(const AnsiString& text, const AnsiString& caption, int flags);
 void Beep(unsigned frequency, unsigned duration);
+// The default message beep (a refused key); goes through the beep handler as Beep(0, 0).
+void MessageBeep(unsigned type = 0);
 // A box with the application's title as caption and an OK button.
 void ShowMessage(const AnsiString& text);
 // A box captioned with the program's file name, extension included: the libraries' own error

@@ -237,6 +237,21 @@ void TForm::showEvent(QShowEvent* e)
     LayoutClient();
     AlignControls();
     FireEvent(OnShow, static_cast<TObject*>(this));
+    if (activeControl_) activeControl_->setFocus(Qt::OtherFocusReason);
+}
+
+TWinControl* TForm::ActiveControl() const
+{
+    QWidget* focus = isVisible() ? focusWidget() : nullptr;
+    for (QWidget* w = focus; w && w != this; w = w->parentWidget())
+        if (auto* c = dynamic_cast<TWinControl*>(w)) return c;
+    return activeControl_ ? dynamic_cast<TWinControl*>(activeControl_.data()) : nullptr;
+}
+
+void TForm::SetActiveControl(TWinControl* control)
+{
+    activeControl_ = control ? control->Widget() : nullptr;
+    if (control && isVisible()) control->SetFocus();
 }
 
 void TForm::hideEvent(QHideEvent* e)

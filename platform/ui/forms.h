@@ -55,6 +55,9 @@ public:
     // Destroys the form once the current message has been handled.
     void Release();
     bool Active() const { return active_; }
+    // The control that has (or, while the form is hidden, gets when shown) the focus.
+    TWinControl* ActiveControl() const;
+    void SetActiveControl(TWinControl* control);
 
     void SetVisible(bool v) override;
     void SetParent(TWinControl* parent) override;
@@ -102,6 +105,7 @@ private:
     QEventLoop* modalLoop_ = nullptr;
     bool closePending_ = false;
     bool released_ = false;
+    QPointer<QWidget> activeControl_;
 };
 
 // The nearest form that holds the control; null when none.

@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "tests/agent/snmptools.h"
 
@@ -132,6 +134,55 @@ TEST(AgentInput, MalformedDataFileLinesAreRefusedWithLineAndReason)
                    dir.Path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("\"fault drop never\""), std::string::npos) << r.err;
+}
+
+TEST(AgentInput, FolderLoadsItsFilesInNameOrderAndRefusesWhatTwoFilesGive)
+{
+    TempDir dir;
+    std::string folder = dir.Path() + "/data";
+    std::filesystem::create_directory(folder);
+    auto write = [&](const std::string& name, const std::string& text) {
+        std::ofstream(folder + "/" + name, std::ios::binary) << text;
+    };
+    const std::string table = "table 1.3.6.1.4.1.99999.1.1 rowstatus 3\n"
+                              "column 1.3.6.1.4.1.99999.1.1.2 rw integer default 7\n";
+    write("10-a.txt", table + "1.3.6.1.2.1.1.5.0 string first\n1.3.6.1.2.1.1.5.0 string again\n");
+    write("20-b.txt", "1.3.6.1.4.1.99999.1.1.2.4 integer 5\n");  // a row of 10-a's table
+    write("notes.md", "not data\n");
+    {
+        SimAgentOptions o;
+        o.dataFile = folder;
+        SimAgent agent(o);
+        std::vector<ToolVarbind> v = Parse(
+            Snmp(agent, "snmpget", V2c(), {"1.3.6.1.2.1.1.5.0", "1.3.6.1.4.1.99999.1.1.2.4"}).out);
+        ASSERT_EQ(v.size(), 2u);
+        EXPECT_EQ(v[0].value, "again");  // a file may give an object again
+        EXPECT_EQ(v[1].value, "5");
+    }
+
+    struct Case {
+        const char* line;
+        const char* given;
+        int firstLine;
+    } cases[] = {
+        {"1.3.6.1.2.1.1.5.0 string other", "1.3.6.1.2.1.1.5.0", 3},
+        {"table .1.3.6.1.4.1.99999.1.1", "table 1.3.6.1.4.1.99999.1.1", 1},
+        {"column 1.3.6.1.4.1.99999.1.1.2 rw integer", "column 1.3.6.1.4.1.99999.1.1.2", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        write("20-b.txt", std::string("# second\n") + c.line + "\n");
+        ToolResult r = RunProgram({AgentPath(), "--data", folder}, dir.Path());
+        EXPECT_EQ(r.exitCode, 1);
+        std::string expected = folder + "/20-b.txt:2: " + c.given + " is already given at " +
+                               folder + "/10-a.txt:" + std::to_string(c.firstLine);
+        EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
+    }
+    std::filesystem::remove(folder + "/10-a.txt");
+    std::filesystem::remove(folder + "/20-b.txt");
+    ToolResult r = RunProgram({AgentPath(), "--data", folder}, dir.Path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("no *.txt file"), std::string::npos) << r.err;
 }
 
 TEST(AgentInput, SimAgentReportsTheRefusal)

@@ -62,7 +62,7 @@ SimAgent::SimAgent(const SimAgentOptions& options)
     std::vector<std::string> args = {
         build + "/tools/agent/vrxagent",
         "--data",
-        options.dataFile.empty() ? source + "/tools/agent/data/vrx6120.txt" : options.dataFile};
+        options.dataFile.empty() ? source + "/tools/agent/data/vrx6120" : options.dataFile};
     if (!options.lines.empty()) {
         std::string extra;
         for (const std::string& l : options.lines) extra += l + "\n";

@@ -2,7 +2,7 @@
 // free port, reads its request log, changes its data and faults while it runs, and stops it
 // when destroyed. Every instance has its own scratch directory, so tests may run in parallel.
 //
-//   SimAgent agent;                                 // the VRX-6120 data file
+//   SimAgent agent;                                 // the VRX-6120 data folder
 //   ... point the module at agent.Address(), agent.Port(): read "public", write "private"
 //   agent.WaitForRequests(1);
 //   EXPECT_EQ(agent.Requests()[0].kind, "SET");
@@ -20,7 +20,7 @@
 #include "tools/agent/textformat.h"
 
 struct SimAgentOptions {
-    std::string dataFile;            // empty: tools/agent/data/vrx6120.txt
+    std::string dataFile;            // a file or a folder; empty: tools/agent/data/vrx6120/
     std::vector<std::string> lines;  // further data-file lines (objects, tables, users, faults)
     std::vector<std::string> args;   // further vrxagent arguments
 };

@@ -1,7 +1,10 @@
 #include "tools/agent/datafile.h"
 
+#include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 
 #include "tools/agent/textformat.h"
@@ -374,14 +377,10 @@ bool Faults::TakeDrop()
     return false;
 }
 
-bool ApplyLine(AgentState& state, const std::string& line, bool atStart, std::string* why)
+namespace {
+
+bool ApplyTokens(AgentState& state, const Tokens& t, bool atStart, std::string* why)
 {
-    Tokens t;
-    try {
-        t = Tokenize(line);
-    } catch (const std::invalid_argument& e) {
-        return Fail(why, e.what());
-    }
     if (t.empty()) return true;
     const std::string& w = t[0].text;
     if (t[0].quoted) return Fail(why, "a line starts with an OID or a keyword");
@@ -396,7 +395,27 @@ bool ApplyLine(AgentState& state, const std::string& line, bool atStart, std::st
     return Fail(why, "unknown keyword \"" + w + "\"");
 }
 
-bool LoadFile(AgentState& state, const std::string& path, std::string* why)
+// What a line defines, for the check that two files of a folder never give the same thing:
+// "<oid>" for an object, "table <oid>", "column <oid>"; empty for other lines.
+std::string DefinedBy(const Tokens& t)
+{
+    if (t.empty() || t[0].quoted) return "";
+    const std::string& w = t[0].text;
+    std::string kind, text = w;
+    if (w == "table" || w == "column") {
+        if (t.size() < 2) return "";
+        kind = w + " ";
+        text = t[1].text;
+    } else if (!std::isdigit(static_cast<unsigned char>(w[0])) && w[0] != '.') {
+        return "";
+    }
+    return kind + (text[0] == '.' ? text.substr(1) : text);
+}
+
+// Where each thing was given while a folder loads: "<file>:<line>".
+using Places = std::map<std::string, std::string>;
+
+bool LoadOne(AgentState& state, const std::string& path, Places* places, std::string* why)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) return Fail(why, path + ": cannot open");
@@ -405,9 +424,53 @@ bool LoadFile(AgentState& state, const std::string& path, std::string* why)
     while (std::getline(in, line)) {
         ++number;
         std::string reason;
-        if (!ApplyLine(state, line, true, &reason))
-            return Fail(why, path + ":" + std::to_string(number) + ": " + reason);
+        std::string place = path + ":" + std::to_string(number);
+        Tokens t;
+        try {
+            t = Tokenize(line);
+        } catch (const std::invalid_argument& e) {
+            return Fail(why, place + ": " + e.what());
+        }
+        if (places) {
+            std::string key = DefinedBy(t);
+            if (!key.empty()) {
+                auto [it, added] = places->emplace(key, place);
+                std::string other = it->second.substr(0, it->second.rfind(':'));
+                if (!added && other != path)
+                    return Fail(why, place + ": " + key + " is already given at " + it->second);
+            }
+        }
+        if (!ApplyTokens(state, t, true, &reason)) return Fail(why, place + ": " + reason);
     }
+    return true;
+}
+
+}  // namespace
+
+bool ApplyLine(AgentState& state, const std::string& line, bool atStart, std::string* why)
+{
+    Tokens t;
+    try {
+        t = Tokenize(line);
+    } catch (const std::invalid_argument& e) {
+        return Fail(why, e.what());
+    }
+    return ApplyTokens(state, t, atStart, why);
+}
+
+bool LoadFile(AgentState& state, const std::string& path, std::string* why)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_directory(path, ec)) return LoadOne(state, path, nullptr, why);
+    std::vector<std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(path, ec))
+        if (e.path().extension() == ".txt" && !e.is_directory()) files.push_back(e.path().string());
+    if (ec) return Fail(why, path + ": cannot read the folder");
+    if (files.empty()) return Fail(why, path + ": no *.txt file in the folder");
+    std::sort(files.begin(), files.end());
+    Places places;
+    for (const std::string& f : files)
+        if (!LoadOne(state, f, &places, why)) return false;
     return true;
 }
 

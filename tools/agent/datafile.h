@@ -68,7 +68,9 @@ struct AgentState {
 // then unchanged.
 bool ApplyLine(AgentState& state, const std::string& line, bool atStart, std::string* why);
 
-// Applies every line of a file; on the first refused line, false with "<file>:<line>: <reason>".
+// Applies every line of a file, or of every *.txt file of a folder in name order; on the first
+// refused line, false with "<file>:<line>: <reason>". In a folder, an object, table or column
+// given in two files is refused, naming the first place.
 bool LoadFile(AgentState& state, const std::string& path, std::string* why);
 
 }  // namespace vrxagent

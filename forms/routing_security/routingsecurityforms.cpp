@@ -1,0 +1,7 @@
+#include "forms/routing_security/routingsecurityforms.h"
+
+void RegisterRoutingSecurityForms()
+{
+    RegisterRoutingForms();
+    RegisterSecurityForms();
+}

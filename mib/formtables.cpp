@@ -1,0 +1,12 @@
+#include "mib/formtables.h"
+
+std::vector<MibFormTable> AllFormTables()
+{
+    std::vector<MibFormTable> all;
+    for (auto group : {VlanTrunkFormTables, VlanBridgeFormTables, StpDeviceFormTables, ConfigSnoopingFormTables,
+                       AclFormTables, RoutingFormTables, SecurityFormTables}) {
+        std::vector<MibFormTable> tables = group();
+        all.insert(all.end(), tables.begin(), tables.end());
+    }
+    return all;
+}

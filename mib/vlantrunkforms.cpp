@@ -1,0 +1,3 @@
+#include "mib/formtables.h"
+
+std::vector<MibFormTable> VlanTrunkFormTables() { return {}; }
