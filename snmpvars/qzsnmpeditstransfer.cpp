@@ -26,6 +26,12 @@ AnsiString Unsigned(uint32_t v) { return AnsiString(static_cast<unsigned long lo
 // A number from the start of an edit: white space, a sign, digits; 0 without digits.
 uint32_t Number(TCustomEdit* e) { return ReadInt32(e->Text()); }
 
+bool IsWholeNumberSyntax(int syntax)
+{
+    return syntax == sxInteger || syntax == sxCounter || syntax == sxGauge || syntax == sxUInteger ||
+           syntax == sxInt8 || syntax == sxUInt8 || syntax == sxInt16 || syntax == sxUInt16;
+}
+
 // Bit b: byte b / 8 under the mask 2^(7 - b mod 8).
 size_t ByteOfBit(int b)
 {
@@ -94,17 +100,22 @@ void QzSNMPRequest2Edits::WriteControls(_EditAssociation_s& r)
     } else if (bitMap) {
         std::vector<TCheckBox*> boxes;
         for (int k = 0; k < r.count; ++k) {
-            const int b = r.bitIndexes[static_cast<size_t>(k)];
-            if (ByteOfBit(b) >= octets.size()) QzSNMPThrowOwn(qzsPartIndexOutOfRange);
+            ByteOfBit(r.bitIndexes[static_cast<size_t>(k)]);
             auto* c = dynamic_cast<TCheckBox*>(r.controls[static_cast<size_t>(k)]);
             if (!c) QzSNMPThrowOwn(qzsBadControlType);
             boxes.push_back(c);
         }
+        // A box beyond a short value is unchecked before the raise: it must not keep an
+        // earlier row's state for the next write to send back.
+        bool beyond = false;
         for (int k = 0; k < r.count; ++k) {
             const int b = r.bitIndexes[static_cast<size_t>(k)];
-            const auto byte = static_cast<unsigned char>(octets[ByteOfBit(b)]);
-            boxes[static_cast<size_t>(k)]->SetChecked((byte & MaskOfBit(b)) != 0);
+            const size_t at = ByteOfBit(b);
+            const bool set = at < octets.size() && (static_cast<unsigned char>(octets[at]) & MaskOfBit(b)) != 0;
+            beyond = beyond || at >= octets.size();
+            boxes[static_cast<size_t>(k)]->SetChecked(set);
         }
+        if (beyond) QzSNMPThrowOwn(qzsPartIndexOutOfRange);
     } else if (box) {
         if (opts) {
             int n = opts->IndexOfLabel(text);
@@ -304,6 +315,8 @@ bool QzSNMPRequest2Edits::ReadControls(_EditAssociation_s& r, QzOptionList* opts
     }
     if (IsNoValue(text)) return false;
     if (opts) text = opts->LabelToValue(text);
+    // Typed text that is no number is no value of a numeric object (nor an index of a row).
+    else if (edit && r.count == 1 && IsWholeNumberSyntax(r.syntax) && !IsDecimalText(text)) ThrowBadValue();
     part = TextToOctets(text, r.syntax).bytes();
     return true;
 }
