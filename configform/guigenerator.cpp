@@ -2,6 +2,7 @@
 #include "configform/guigenerator.h"
 
 #include "platform/ui/sysutils.h"
+#include "platform/ui/uilog.h"
 #include "snmpvars/qzsnmprequest2edits.h"
 
 namespace {
@@ -11,10 +12,14 @@ namespace {
 void LoadGlyph(TBitBtn* button, const char* fileName)
 {
     AnsiString path = GetCurrentDir() + "/" + fileName;
-    if (!FileExists(path)) return;
+    if (!FileExists(path)) {
+        qCDebug(lcUi) << "glyph file" << path.c_str() << "not found; the button keeps its caption";
+        return;
+    }
     try {
         button->Glyph()->LoadFromFile(path);
-    } catch (const Exception&) {
+    } catch (const Exception& e) {
+        qCDebug(lcUi) << "glyph file" << path.c_str() << "not loaded:" << e.Message.c_str();
         return;
     }
     button->SetCaption("");
