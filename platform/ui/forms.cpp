@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "platform/ui/dialogs.h"
+#include "platform/ui/eventexception.h"
 #include "platform/ui/sysutils.h"
 
 static TApplication theApplication;
@@ -105,7 +106,15 @@ int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, 
     return PlatformMessageBox(text, caption.IsEmpty() ? Title() : caption, flags);
 }
 
-void HandleEventException() { Application->HandleException(); }
+namespace {
+
+// Exceptions that leave an event handler are shown as the application shows them.
+const bool kShowsEventExceptions = [] {
+    SetEventExceptionHandler([] { Application->HandleException(); });
+    return true;
+}();
+
+}  // namespace
 
 void Sleep(unsigned milliseconds) { QThread::msleep(milliseconds); }
 
