@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <unistd.h>
 
-#include "tests/configform/configform_fixture.h"
+#include "tests/configform/configformfixture.h"
 
 namespace {
 

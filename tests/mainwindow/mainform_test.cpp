@@ -14,7 +14,7 @@
 #include "platform/ui/menubar.h"
 #include "platform/ui/menus.h"
 #include "snmpvars/qzsnmpsession.h"
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 #include "tests/support/simagent.h"
 
 namespace {
