@@ -53,7 +53,6 @@ struct Exchange {
     int command = 0;  // SNMP_MSG_GET, SNMP_MSG_GETNEXT or SNMP_MSG_SET
     std::unique_ptr<SnmpTarget> target;
     Pdu pdu;  // the sent PDU; the reply once one arrived
-    int command = 0;  // SNMP_MSG_*
     std::chrono::steady_clock::time_point started;
     // Past this the exchange ends as timed out even if the library has lost it: its own
     // time-out comes first, this is a guard against waiting for ever.
