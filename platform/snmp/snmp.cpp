@@ -450,7 +450,6 @@ int Snmp::Impl::Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallbac
     ex->requestId = static_cast<unsigned long>(np->reqid);
     ex->command = command;
     ex->target = target.clone();
-    ex->command = command;
     ex->started = std::chrono::steady_clock::now();
     ex->pdu = pdu;
     ex->pdu.set_request_id(ex->requestId);
