@@ -146,15 +146,15 @@ void QzSNMPRequest::ValueToVb(int i, Vb* vb)
         out.set_value(v == "true" ? 1 : 0);
         break;
     case sxInteger:
-        out.set_value(static_cast<int>(ReadInt32(v)));
+        out.set_value(static_cast<int>(ReadSigned32Checked(v)));
         break;
     case sxCounter:
     case sxGauge:
     case sxUInteger:
-        out.set_value(static_cast<unsigned int>(ReadInt32(v)));
+        out.set_value(static_cast<unsigned int>(ReadUnsigned32Checked(v)));
         break;
     case sxCounter64:
-        out.set_value(Counter64(ReadCounter64(v)));
+        out.set_value(Counter64(ReadCounter64Checked(v)));
         break;
     case sxTimeTicks:
         out.set_value(TimeTicks(v.c_str()));
@@ -312,16 +312,18 @@ void QzSNMPRequest::ValueToIndex(int i, AnsiString* out)
         r.push_back(v == "true" ? 1 : 0);
         break;
     case sxInteger:
+        r.push_back(static_cast<uint32_t>(ReadSigned32Checked(v)));
+        break;
     case sxCounter:
     case sxGauge:
     case sxUInteger:
-        r.push_back(ReadInt32(v));
+        r.push_back(ReadUnsigned32Checked(v));
         break;
     case sxTimeTicks:
         r.push_back(TimeTicks(v.c_str()).value());
         break;
     case sxCounter64: {
-        uint64_t c = ReadCounter64(v);
+        uint64_t c = ReadCounter64Checked(v);
         r = {static_cast<uint32_t>(c >> 32), static_cast<uint32_t>(c)};
         break;
     }

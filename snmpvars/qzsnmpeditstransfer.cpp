@@ -94,17 +94,22 @@ void QzSNMPRequest2Edits::WriteControls(_EditAssociation_s& r)
     } else if (bitMap) {
         std::vector<TCheckBox*> boxes;
         for (int k = 0; k < r.count; ++k) {
-            const int b = r.bitIndexes[static_cast<size_t>(k)];
-            if (ByteOfBit(b) >= octets.size()) QzSNMPThrowOwn(qzsPartIndexOutOfRange);
+            ByteOfBit(r.bitIndexes[static_cast<size_t>(k)]);
             auto* c = dynamic_cast<TCheckBox*>(r.controls[static_cast<size_t>(k)]);
             if (!c) QzSNMPThrowOwn(qzsBadControlType);
             boxes.push_back(c);
         }
+        // A box beyond a short value is unchecked before the raise: it must not keep an
+        // earlier row's state for the next write to send back.
+        bool beyond = false;
         for (int k = 0; k < r.count; ++k) {
             const int b = r.bitIndexes[static_cast<size_t>(k)];
-            const auto byte = static_cast<unsigned char>(octets[ByteOfBit(b)]);
-            boxes[static_cast<size_t>(k)]->SetChecked((byte & MaskOfBit(b)) != 0);
+            const size_t at = ByteOfBit(b);
+            const bool set = at < octets.size() && (static_cast<unsigned char>(octets[at]) & MaskOfBit(b)) != 0;
+            beyond = beyond || at >= octets.size();
+            boxes[static_cast<size_t>(k)]->SetChecked(set);
         }
+        if (beyond) QzSNMPThrowOwn(qzsPartIndexOutOfRange);
     } else if (box) {
         if (opts) {
             int n = opts->IndexOfLabel(text);

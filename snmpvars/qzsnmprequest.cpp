@@ -67,8 +67,11 @@ QzSNMPRequest::~QzSNMPRequest()
     auto waiting = [this] {
         return std::count_if(pending_.begin(), pending_.end(), [](const AsyncContext* c) { return !c->delivering; });
     };
+    // Destroyed inside the pump (another request's completion), nothing can arrive before
+    // it returns: waiting would only freeze the window, so the exchanges are withdrawn now.
+    const bool pumping = QzSNMPInsidePump();
     auto start = std::chrono::steady_clock::now();
-    while (waiting() > 0 &&
+    while (!pumping && waiting() > 0 &&
            std::chrono::steady_clock::now() - start < std::chrono::milliseconds(kDestroyWaitMs)) {
         Application->ProcessMessages();
         if (waiting() > 0) Sleep(1);

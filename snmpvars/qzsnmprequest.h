@@ -41,7 +41,8 @@ public:
     QzSNMPRequest();
     // Clears `enabled`, waits up to 6000 ms (processing window messages) for the outstanding
     // asynchronous exchanges, then withdraws those still open: no late reply reaches it.
-    // Replies taken in during the wait call no completion: their owner is going.
+    // Replies taken in during the wait call no completion: their owner is going. Destroyed
+    // inside the session's pump (in a completion), it withdraws them at once.
     virtual ~QzSNMPRequest();
     QzSNMPRequest(const QzSNMPRequest&) = delete;
     QzSNMPRequest& operator=(const QzSNMPRequest&) = delete;

@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "common/qzdatetime.h"
@@ -58,19 +59,72 @@ void ThrowBadSyntax() { QzSNMPThrowOwn(qzsBadSyntax); }
 void ThrowShortIndex() { QzSNMPThrowOwn(qzsBadKeyCount); }
 void ThrowBadValue() { QzSNMPThrowOwn(qzsBadPartValue); }
 
-uint32_t ReadInt32(const AnsiString& text)
+namespace {
+
+// Leading white space, an optional sign, the digits up to the first non-digit: the magnitude
+// modulo 2^64, and whether it reached 2^40 (far beyond any 32-bit value).
+struct LeadingNumber {
+    uint64_t magnitude = 0;
+    bool negative = false;
+    bool huge = false;
+};
+
+LeadingNumber ScanNumber(const AnsiString& text)
 {
+    LeadingNumber n;
     const char* p = text.c_str();
     while (std::isspace(static_cast<unsigned char>(*p))) ++p;
-    bool neg = false;
-    if (*p == '+' || *p == '-') neg = *p++ == '-';
-    uint32_t v = 0;
-    while (*p >= '0' && *p <= '9') v = v * 10u + static_cast<uint32_t>(*p++ - '0');
-    return neg ? 0u - v : v;
+    if (*p == '+' || *p == '-') n.negative = *p++ == '-';
+    while (*p >= '0' && *p <= '9') {
+        n.magnitude = n.magnitude * 10u + static_cast<uint64_t>(*p++ - '0');
+        n.huge = n.huge || n.magnitude >= (uint64_t(1) << 40);
+    }
+    return n;
 }
 
-uint64_t ReadCounter64(const AnsiString& text)
+// The number as a 64-bit value, or false when it is huge.
+bool WideNumber(const AnsiString& text, int64_t& v)
 {
+    const LeadingNumber n = ScanNumber(text);
+    if (n.huge) return false;
+    v = n.negative ? -static_cast<int64_t>(n.magnitude) : static_cast<int64_t>(n.magnitude);
+    return true;
+}
+
+}  // namespace
+
+uint32_t ReadInt32(const AnsiString& text)
+{
+    const LeadingNumber n = ScanNumber(text);
+    const auto v = static_cast<uint32_t>(n.magnitude);
+    return n.negative ? 0u - v : v;
+}
+
+int32_t ReadSigned32Checked(const AnsiString& text)
+{
+    int64_t v = 0;
+    if (!WideNumber(text, v) || v < INT32_MIN || v > INT32_MAX) ThrowBadValue();
+    return static_cast<int32_t>(v);
+}
+
+uint32_t ReadUnsigned32Checked(const AnsiString& text)
+{
+    int64_t v = 0;
+    if (!WideNumber(text, v) || v < 0 || v > static_cast<int64_t>(UINT32_MAX)) ThrowBadValue();
+    return static_cast<uint32_t>(v);
+}
+
+uint64_t ReadCounter64Checked(const AnsiString& text)
+{
+    bool fits = true;
+    const uint64_t v = ReadCounter64(text, &fits);
+    if (!fits) ThrowBadValue();
+    return v;
+}
+
+uint64_t ReadCounter64(const AnsiString& text, bool* fits)
+{
+    if (fits) *fits = true;
     const std::string& s = text.std();
     size_t i = 0, n = s.size();
     while (i < n && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
@@ -101,10 +155,17 @@ uint64_t ReadCounter64(const AnsiString& text)
     // so more than 64 trailing zeros change nothing.
     long point = intDigits + exponent;
     uint64_t v = 0;
+    bool over = false;
+    auto times10 = [&](unsigned digit) {
+        if (v > (UINT64_MAX - digit) / 10u) over = true;
+        v = v * 10u + digit;
+    };
     for (long k = 0; k < point && k < static_cast<long>(digits.size()); ++k)
-        v = v * 10u + static_cast<uint64_t>(digits[static_cast<size_t>(k)] - '0');
+        times10(static_cast<unsigned>(digits[static_cast<size_t>(k)] - '0'));
     for (long k = static_cast<long>(digits.size()); k < point && k < static_cast<long>(digits.size()) + 64; ++k)
-        v *= 10u;
+        times10(0);
+    if (fits && (over || (neg && v != 0) || (v != 0 && point > static_cast<long>(digits.size()) + 64)))
+        *fits = false;
     return neg ? 0u - v : v;
 }
 

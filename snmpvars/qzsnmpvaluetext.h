@@ -61,9 +61,16 @@ bool IsHexSyntax(int syntax);
 // Leading white space, an optional sign, the digits up to the first non-digit (none: 0),
 // modulo 2^32.
 uint32_t ReadInt32(const AnsiString& text);
+// The same number, refused (-518) unless it lies in low..high: a value typed beyond its
+// object's type is not sent wrapped.
+int32_t ReadSigned32Checked(const AnsiString& text);
+uint32_t ReadUnsigned32Checked(const AnsiString& text);
 // A decimal floating-point text (sign, digits, fraction, exponent) to the integer part of its
-// value, exactly and modulo 2^64 ("12.9" gives 12, "-1" gives 2^64 - 1).
-uint64_t ReadCounter64(const AnsiString& text);
+// value, exactly and modulo 2^64 ("12.9" gives 12, "-1" gives 2^64 - 1). fits, when given, is
+// false for a negative value or one beyond 2^64 - 1.
+uint64_t ReadCounter64(const AnsiString& text, bool* fits = nullptr);
+// ReadCounter64, refused (-518) when the value does not fit.
+uint64_t ReadCounter64Checked(const AnsiString& text);
 // A number computed as a long double to 64 bits: truncated toward zero, modulo 2^64; not a
 // number gives 0.
 uint64_t WrapToUInt64(long double v);

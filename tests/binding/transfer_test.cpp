@@ -310,6 +310,27 @@ TEST_F(TransferTest, ErrorsOfTheTransfer)
     EXPECT_EQ(Value(1), "1");
 }
 
+TEST_F(TransferTest, PortListShorterThanItsBoxes)
+{
+    // The octets set the boxes they cover; the boxes beyond them are unchecked, so that none
+    // keeps an earlier row's state for the next write, and then the shortness is raised.
+    Use(sxOctetStr);
+    auto* b0 = c->Make<TCheckBox>();
+    auto* b7 = c->Make<TCheckBox>();
+    auto* b8 = c->Make<TCheckBox>();
+    auto* b15 = c->Make<TCheckBox>();
+    r->AssociateIndexList(0, "0,7,8,15", b0, b7, b8, b15);
+    Value() = "8181";
+    r->ValuesToControls(0);
+    EXPECT_EQ(c->State(), (std::vector<std::string>{"x", "x", "x", "x"}));
+    Value() = "01";
+    EXPECT_EQ(RaisedCode([&] { r->ValuesToControls(0); }), -519);
+    EXPECT_EQ(c->State(), (std::vector<std::string>{"-", "x", "-", "-"}));
+    Value() = "";
+    EXPECT_EQ(RaisedCode([&] { r->ValuesToControls(0); }), -519);
+    EXPECT_EQ(c->State(), (std::vector<std::string>{"-", "-", "-", "-"}));
+}
+
 TEST_F(TransferTest, WhatTheTransfersSkip)
 {
     // A read-only variable is never read back from its control.

@@ -5,6 +5,7 @@
 #include "common/qzoptionlist.h"
 #include "platform/snmp/snmp.h"
 #include "platform/ui/datetime.h"
+#include "snmpvars/qzsnmperror.h"
 #include "requestfixture.h"
 
 namespace {
@@ -235,9 +236,10 @@ TEST_F(ConvertTest, ValueTextsAreSentWithTheirWireTypes)
         {sxInteger, "-5", "02:-5"},
         {sxInteger, "  +12abc", "02:12"},
         {sxInteger, "abc", "02:0"},
-        {sxInteger, "4294967295", "02:-1"},
+        {sxInteger, "2147483647", "02:2147483647"},
+        {sxInteger, "-2147483648", "02:-2147483648"},
         {sxCounter, "4294967295", "41:4294967295"},
-        {sxCounter, "4294967296", "41:0"},
+        {sxCounter, "-0", "41:0"},
         {sxGauge, "7", "42:7"},
         {sxUInteger, "7", "42:7"},
         {sxCounter64, "18446744073709551615", "46:18446744073709551615"},
@@ -327,6 +329,38 @@ TEST_F(ConvertTest, AddressesAndIdentifiersThatDoNotParseAreRefused)
         Vb vb = Number(sNMP_SYNTAX_INT, 9);
         EXPECT_EQ(RaisedCode([&] { r_.ValueToVb(0, &vb); }), -518) << c.text;
         EXPECT_EQ(Describe(vb), "02:9") << c.text;
+    }
+}
+
+TEST_F(ConvertTest, NumbersBeyondTheirTypeAreRefusedNotWrapped)
+{
+    const ToVbCase cases[] = {
+        {sxInteger, "4294967396", nullptr},
+        {sxInteger, "2147483648", nullptr},
+        {sxInteger, "-2147483649", nullptr},
+        {sxInteger, "99999999999999999999999", nullptr},
+        {sxCounter, "4294967296", nullptr},
+        {sxGauge, "-1", nullptr},
+        {sxUInteger, " 4294967297x", nullptr},
+        {sxCounter64, "18446744073709551616", nullptr},
+        {sxCounter64, "-1", nullptr},
+        {sxCounter64, "2e19", nullptr},
+    };
+    for (const ToVbCase& c : cases) {
+        Use(c.syntax);
+        Value() = c.text;
+        Vb vb = Number(sNMP_SYNTAX_INT, 9);
+        AnsiString text;
+        EXPECT_EQ(RaisedCode([&] { r_.ValueToVb(0, &vb); }, &text), -518) << c.text;
+        EXPECT_EQ(text, QzSNMPOwnText(qzsBadPartValue)) << c.text;
+        EXPECT_EQ(Describe(vb), "02:9") << c.text;
+
+        // Nor does such a key address another row.
+        r_.varList = MakeList({Var(c.syntax, acNotAccess)}, MVT_FMV, 1);
+        Value() = c.text;
+        AnsiString index = "kept";
+        EXPECT_EQ(RaisedCode([&] { r_.ValueToIndex(0, &index); }), -518) << c.text;
+        EXPECT_EQ(index, "kept") << c.text;
     }
 }
 

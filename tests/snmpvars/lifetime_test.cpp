@@ -102,3 +102,36 @@ TEST_F(LifetimeTest, ASessionClosedWithExchangesOpenEndsThemWithoutACompletion)
     EXPECT_EQ(r.outstanding, 0);
     EXPECT_EQ(counter_.calls, 0);
 }
+
+TEST_F(LifetimeTest, ARequestDeletedInAnotherOnesCompletionWithdrawsAtOnce)
+{
+    Start({}, 1, false);
+    agent_->Control("fault delay 300");
+    QzSNMPRequest* first = NewRequest();
+    QzSNMPRequest* second = NewRequest();
+    first->timeout = 10;  // times out while the second one's reply is still on its way
+    first->retries = 0;
+    Counter late;
+    second->GetAsync(QzSNMPDoneEvent(&late, &Counter::Done), true);
+    long long deleteMs = -1;
+    struct Deleter {
+        QzSNMPRequest* victim;
+        long long* ms;
+        int calls = 0;
+        void Done(QzSNMPError&, QzSNMPVarList&)
+        {
+            ++calls;
+            auto start = std::chrono::steady_clock::now();
+            delete victim;
+            *ms = MsSince(start);
+        }
+    } deleter{second, &deleteMs};
+    first->GetAsync(QzSNMPDoneEvent(&deleter, &Deleter::Done), true);
+    ASSERT_TRUE(WaitFor([&] { return deleter.calls == 1; }, 8000));
+    // The pump cannot deliver while it runs a completion: waiting would only freeze the window.
+    EXPECT_LT(deleteMs, 1000);
+    EXPECT_EQ(QzSNMPSession->pending_count(), 0);
+    WaitFor([] { return false; }, 500);
+    EXPECT_EQ(late.calls, 0);
+    delete first;
+}

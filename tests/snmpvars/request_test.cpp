@@ -6,6 +6,7 @@
 #include "platform/snmp/snmp.h"
 #include "platform/ui/classes.h"
 #include "platform/ui/sysutils.h"
+#include "snmpvars/qzsnmperror.h"
 #include "snmpvars/qzsnmpsession.h"
 
 namespace {
@@ -193,6 +194,28 @@ TEST_F(RequestTest, SetOfOneRowAddressesItByItsKeys)
                               vars[3], vars[4], {nullptr}};
     r.varList = QzSNMPVarList(read, MVT_UMV, 2);
     EXPECT_EQ(WalkSync(r), (std::vector<Row>{{"ab", "xyz", "7", "lab \"one\"", "active"}}));
+}
+
+TEST_F(RequestTest, ANumberBeyondItsTypeIsRefusedAndNothingIsSent)
+{
+    UsePorts();
+    *r_->varList.Items(0).value = "2";
+    *r_->varList.Items(1).value = "port2";
+    *r_->varList.Items(2).value = "4294967396";  // 100 once wrapped to 32 bits
+    AnsiString text;
+    EXPECT_EQ(RaisedCode([&] { r_->Set(false); }, &text), -518);
+    EXPECT_EQ(text, QzSNMPOwnText(qzsBadPartValue));
+    bool called = false;
+    EXPECT_EQ(RaisedCode([&] {
+                  r_->SetAsync(QzSNMPDoneEvent(std::function<void(QzSNMPError&, QzSNMPVarList&)>(
+                                   [&](QzSNMPError&, QzSNMPVarList&) { called = true; })),
+                               false);
+              }),
+              -518);
+    EXPECT_EQ(r_->outstanding, 0);
+    EXPECT_EQ(*r_->varList.Items(2).value, "4294967396");
+    EXPECT_TRUE(NoRequests());
+    EXPECT_FALSE(called);
 }
 
 TEST_F(RequestTest, PartialSetSendsTheListedItemsAndRestoresTheList)
