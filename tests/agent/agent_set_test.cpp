@@ -21,6 +21,7 @@ std::string LogCol(int column, int row)
 const std::string kValid = "1.3.6.1.4.1.99999.1.1";   // valid 3 / invalid 2 in column 3
 const std::string kAction = "1.3.6.1.4.1.99999.2.1";  // add 1 / delete 2 in column 4
 const std::string kBlocked = "1.3.6.1.4.1.99999.3.1"; // type column 4: only delete 2
+const std::string kMixed = "1.3.6.1.4.1.99999.4.1";   // states and actions in column 7
 
 SimAgentOptions TestTables()
 {
@@ -40,6 +41,11 @@ SimAgentOptions TestTables()
         "column " + kBlocked + ".4 rw integer range=1,2",
         kBlocked + ".2.5 string blocked",
         kBlocked + ".4.5 integer 1",
+        // createAndGo 4 makes an active row (1), createAndWait 5 one not in service (2),
+        // destroy 6 removes it; 1 and 2 are the states of an existing row.
+        "table " + kMixed + " status 7 create=4:1,5:2 delete=6 index=1..32",
+        "column " + kMixed + ".1 ro integer default index",
+        "column " + kMixed + ".2 rw string default \"\"",
     };
     return o;
 }
@@ -252,4 +258,26 @@ TEST(AgentSet, AddAndDeleteActionsAndADeleteType)
     EXPECT_EQ(Set(agent, {type5, "i", "2"}), "noError");
     EXPECT_EQ(Get(agent, kBlocked + ".2.5"), "noSuchInstance");
     EXPECT_EQ(Set(agent, {type6, "i", "2"}), "noError");
+}
+
+TEST(AgentSet, AStatusColumnOfStatesAndActionsSaysWhatANewRowReads)
+{
+    SimAgent agent(TestTables());
+    auto status = [&](int row) { return kMixed + ".7." + std::to_string(row); };
+    EXPECT_EQ(Set(agent, {status(3), "i", "4", kMixed + ".2.3", "s", "uplink"}), "noError");
+    EXPECT_EQ(Get(agent, status(3)), "1");
+    EXPECT_EQ(Get(agent, kMixed + ".1.3"), "3");
+    EXPECT_EQ(Set(agent, {status(4), "i", "5"}), "noError");
+    EXPECT_EQ(Get(agent, status(4)), "2");
+    EXPECT_EQ(Get(agent, kMixed + ".2.4"), "");  // the default
+    EXPECT_EQ(Set(agent, {status(3), "i", "2"}), "noError");  // a state of an existing row
+    EXPECT_EQ(Get(agent, status(3)), "2");
+    EXPECT_EQ(Get(agent, kMixed + ".2.3"), "uplink");
+
+    EXPECT_EQ(Set(agent, {status(9), "i", "1"}), "noCreation");  // a state makes no row
+    EXPECT_EQ(Set(agent, {kMixed + ".2.9", "s", "x"}), "noCreation");
+    EXPECT_EQ(Set(agent, {status(33), "i", "4"}), "noCreation");  // outside index=
+    EXPECT_EQ(Set(agent, {status(3), "i", "6"}), "noError");
+    EXPECT_EQ(Get(agent, kMixed + ".2.3"), "noSuchInstance");
+    EXPECT_EQ(Get(agent, status(4)), "2");
 }

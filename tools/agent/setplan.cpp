@@ -256,7 +256,9 @@ private:
         if (exists) return Modify(t, index, g);
         if (!create) return Fail(at, kNoCreation);
         if (!IndexAllowed(t, index)) return Fail(at, kNoCreation);
-        if (!Create(t, index, g, v, true)) return Fail(at, kInconsistentValue);
+        auto reads = t.createdReads.find(v);
+        if (!Create(t, index, g, reads == t.createdReads.end() ? v : reads->second, true))
+            return Fail(at, kInconsistentValue);
     }
 
     void ModifyRowStatusRow(const Table& t, const Oid& index, const RowGroup& g)
