@@ -1,6 +1,6 @@
 // A list-view form over the System Log server table (a RowStatus table) against the simulated
 // agent: the walk, the Add and Edit pages and Delete, as the operator drives them.
-#include "tests/configform/configform_fixture.h"
+#include "tests/configform/configformfixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The simulated VRX-6120 serves every descriptor table the module shows: each readable object
-// of the generated forms' tables (and of the hand-made forms' tables listed in formtables.cpp)
-// has an instance, of the wire type the request layer sends for its syntax, and every
+// of the generated forms' tables and of the hand-made forms' tables (mib/formtables.h) has an
+// instance, of the wire type the request layer sends for its syntax, and every
 // enumerated value lies in the object's option list.
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "mib/mibcatalog.h"
 #include "platform/snmp/snmp.h"
 #include "snmpvars/qzsnmpvaluetext.h"
-#include "tests/mib/formtables.h"
+#include "mib/formtables.h"
 #include "tests/support/simagent.h"
 
 namespace {
@@ -128,13 +128,13 @@ protected:
 
 }  // namespace
 
-TEST_F(CatalogData, EveryGeneratedFormsTableIsServedWithItsTypesAndOptions)
+TEST_F(CatalogData, EveryFormsTableIsServedWithItsTypesAndOptions)
 {
     for (int i = 0; i < MibCommandCount(); ++i) {
         const MibCommand& c = MibCommandAt(i);
         Check(c.component, c.table, c.listType);
     }
-    for (const ServedTable& t : HandMadeFormTables()) Check(t.name, t.table, t.listType);
+    for (const MibFormTable& t : AllFormTables()) Check(t.name, t.table, t.listType);
     EXPECT_TRUE(faults_.empty()) << faults_.size() << " faults:\n" << Faults();
 }
 

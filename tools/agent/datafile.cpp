@@ -210,11 +210,14 @@ bool TableLine(AgentState& st, const Tokens& t, std::string* why)
         status.access = Access::ReadWrite;
         table.columns[table.statusColumn] = status;
     }
-    for (const auto& [oid, obj] : st.mib.objects)
-        if (StartsWith(oid, table.entry) && oid.size() >= table.entry.size() + 2 &&
-            table.kind != StatusKind::None && oid[table.entry.size()] == table.statusColumn &&
-            obj.value.syntax != Syntax::Integer)
-            return Fail(why, "status instance " + OidText(oid) + " is not an integer");
+    if (table.kind != StatusKind::None) {
+        Oid status = table.entry;
+        status.push_back(table.statusColumn);
+        for (auto it = st.mib.objects.lower_bound(status);
+             it != st.mib.objects.end() && StartsWith(it->first, status); ++it)
+            if (it->first.size() > status.size() && it->second.value.syntax != Syntax::Integer)
+                return Fail(why, "status instance " + OidText(it->first) + " is not an integer");
+    }
     Oid key = table.entry;
     st.mib.tables[key] = std::move(table);
     st.mib.Changed();
@@ -266,10 +269,11 @@ bool ColumnLine(AgentState& st, const Tokens& t, std::string* why)
         return Fail(why, "the status column must be rw integer");
     Oid column = entry;
     column.push_back(number);
-    for (const auto& [o, obj] : st.mib.objects)
-        if (o.size() > column.size() && StartsWith(o, column) && obj.value.syntax != col.syntax)
-            return Fail(why, "instance " + OidText(o) + " has type " +
-                                 SyntaxName(obj.value.syntax));
+    for (auto it = st.mib.objects.lower_bound(column);
+         it != st.mib.objects.end() && StartsWith(it->first, column); ++it)
+        if (it->first.size() > column.size() && it->second.value.syntax != col.syntax)
+            return Fail(why, "instance " + OidText(it->first) + " has type " +
+                                 SyntaxName(it->second.value.syntax));
     table.columns[number] = std::move(col);
     st.mib.Changed();
     return true;

@@ -145,8 +145,12 @@ private:
         if (c.def != Column::Default::Index) return false;
         Oid arcs = index;
         if (c.indexArc > 0) {
-            if (static_cast<size_t>(c.indexArc) > index.size()) return false;
-            arcs = Oid{index[static_cast<size_t>(c.indexArc) - 1]};
+            // An address takes four arcs from arc n on, any other type the one arc.
+            size_t first = static_cast<size_t>(c.indexArc) - 1;
+            size_t count = c.syntax == Syntax::IpAddress ? 4 : 1;
+            if (first + count > index.size()) return false;
+            arcs = Oid(index.begin() + static_cast<long>(first),
+                       index.begin() + static_cast<long>(first + count));
         }
         v->syntax = c.syntax;
         if (c.syntax == Syntax::IpAddress) {
