@@ -26,6 +26,12 @@ AnsiString Unsigned(uint32_t v) { return AnsiString(static_cast<unsigned long lo
 // A number from the start of an edit: white space, a sign, digits; 0 without digits.
 uint32_t Number(TCustomEdit* e) { return ReadInt32(e->Text()); }
 
+bool IsWholeNumberSyntax(int syntax)
+{
+    return syntax == sxInteger || syntax == sxCounter || syntax == sxGauge || syntax == sxUInteger ||
+           syntax == sxInt8 || syntax == sxUInt8 || syntax == sxInt16 || syntax == sxUInt16;
+}
+
 // Bit b: byte b / 8 under the mask 2^(7 - b mod 8).
 size_t ByteOfBit(int b)
 {
@@ -309,6 +315,8 @@ bool QzSNMPRequest2Edits::ReadControls(_EditAssociation_s& r, QzOptionList* opts
     }
     if (IsNoValue(text)) return false;
     if (opts) text = opts->LabelToValue(text);
+    // Typed text that is no number is no value of a numeric object (nor an index of a row).
+    else if (edit && r.count == 1 && IsWholeNumberSyntax(r.syntax) && !IsDecimalText(text)) ThrowBadValue();
     part = TextToOctets(text, r.syntax).bytes();
     return true;
 }

@@ -85,6 +85,9 @@ void QzSNMPInitialize(const AnsiString& directory)
 
     std::string path = JoinPath(directory, QzSNMPBootCounterFile).std();
     unsigned int boots = 0;
+    // Modules started at once in one folder take their turns: the counter never goes back.
+    BootCounterLock lock(path);
+    if (lock.busy()) QzSNMPThrowOwn(qzsLoadBootCounter);
     int result = getBootCounter(path, QzSNMPEngineID, boots);
     // No file yet, or no line for this engine: the engine starts from 0.
     if (result < SNMPv3_FILEOPEN_ERROR) QzSNMPThrowOwn(qzsLoadBootCounter);

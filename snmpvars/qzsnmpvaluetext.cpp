@@ -294,4 +294,15 @@ AnsiString OctetsToDateTime(const unsigned char* octets, size_t length)
     return dt.ToString();
 }
 
+bool IsDecimalText(const AnsiString& text)
+{
+    const char* p = text.c_str();
+    while (*p == ' ') ++p;
+    if (*p == '+' || *p == '-') ++p;
+    if (*p < '0' || *p > '9') return false;
+    while (*p >= '0' && *p <= '9') ++p;
+    while (*p == ' ') ++p;
+    return *p == 0;
+}
+
 }  // namespace qzsnmp

@@ -61,6 +61,8 @@ bool IsHexSyntax(int syntax);
 // Leading white space, an optional sign, the digits up to the first non-digit (none: 0),
 // modulo 2^32.
 uint32_t ReadInt32(const AnsiString& text);
+// A decimal number and nothing else: an optional sign, at least one digit, blanks around.
+bool IsDecimalText(const AnsiString& text);
 // The same number, refused (-518) unless it lies in low..high: a value typed beyond its
 // object's type is not sent wrapped.
 int32_t ReadSigned32Checked(const AnsiString& text);

@@ -24,7 +24,10 @@
 
 #include <vector>
 
+#include "platform/ui/buttons.h"
 #include "platform/ui/comctrls.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/extctrls.h"
 #include "platform/ui/formresource.h"
 #include "platform/ui/stdctrls.h"
 #include "snmpvars/qzsnmprequest2edits.h"

@@ -1,9 +1,12 @@
 #include "platform/snmp/bootcounter.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/file.h>
 #include <unistd.h>
 #include <vector>
 
@@ -61,6 +64,29 @@ bool ReadLines(std::ifstream& f, std::vector<std::string>& lines)
     return !f.bad();
 }
 
+bool WriteAll(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Makes the rename itself survive a crash.
+void SyncFolderOf(const std::string& fileName)
+{
+    size_t slash = fileName.find_last_of('/');
+    std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : fileName.substr(0, slash));
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
 }  // namespace
 
 int getBootCounter(const std::string& fileName, const OctetStr& engineId, unsigned int& boots)
@@ -96,27 +122,54 @@ int saveBootCounter(const std::string& fileName, const OctetStr& engineId, unsig
         if (f && !ReadLines(f, lines)) return SNMPv3_FILE_ERROR;
     }
     std::string want = Hex(engineId);
-    std::string temp = fileName + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return SNMPv3_FILECREATE_ERROR;
-        for (const std::string& line : lines) {
-            std::string hex;
-            unsigned long b = 0;
-            ParseLine(line, hex, b);
-            if (!SameHex(hex, want)) out << line << '\n';
-        }
-        out << want << ' ' << boots << '\n';
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return SNMPv3_FILE_ERROR;
-        }
+    std::string text;
+    for (const std::string& line : lines) {
+        std::string hex;
+        unsigned long b = 0;
+        ParseLine(line, hex, b);
+        if (!SameHex(hex, want)) text += line + '\n';
+    }
+    text += want + ' ' + std::to_string(boots) + '\n';
+
+    // A name of our own, created exclusively: two modules never share it, and a link planted
+    // beside the file is never followed.
+    std::string temp = fileName + ".XXXXXX";
+    int fd = mkostemp(&temp[0], O_CLOEXEC);
+    if (fd < 0) return SNMPv3_FILECREATE_ERROR;
+    bool written = WriteAll(fd, text) && fsync(fd) == 0;
+    written = close(fd) == 0 && written;
+    if (!written) {
+        unlink(temp.c_str());
+        return SNMPv3_FILE_ERROR;
     }
     if (std::rename(temp.c_str(), fileName.c_str()) != 0) {
-        std::remove(temp.c_str());
+        unlink(temp.c_str());
         return SNMPv3_FILERENAME_ERROR;
     }
+    SyncFolderOf(fileName);
     return SNMPv3_OK;
+}
+
+BootCounterLock::BootCounterLock(const std::string& fileName)
+{
+    const std::string name = fileName + ".lock";
+    int fd = open(name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return;
+    // Another start holds it only for a read and a write: a few seconds are plenty.
+    busy_ = true;
+    for (int tries = 0; tries < 500 && busy_; ++tries) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            fd_ = fd;
+            busy_ = false;
+            return;
+        }
+        busy_ = errno == EWOULDBLOCK || errno == EINTR;
+        if (busy_) usleep(10000);
+    }
+    close(fd);
+}
+
+BootCounterLock::~BootCounterLock()
+{
+    if (fd_ >= 0) close(fd_);  // releases the lock
 }

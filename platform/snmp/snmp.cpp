@@ -17,6 +17,7 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
+#include "platform/snmp/exchangelog.h"
 #include "platform/snmp/nsglue.h"
 #include "platform/snmp/nsstatus.h"
 
@@ -49,8 +50,10 @@ struct Exchange {
     SnmpCallback callback = nullptr;
     void* data = nullptr;
     unsigned long requestId = 0;
+    int command = 0;  // SNMP_MSG_GET, SNMP_MSG_GETNEXT or SNMP_MSG_SET
     std::unique_ptr<SnmpTarget> target;
     Pdu pdu;  // the sent PDU; the reply once one arrived
+    std::chrono::steady_clock::time_point started;
     // Past this the exchange ends as timed out even if the library has lost it: its own
     // time-out comes first, this is a guard against waiting for ever.
     std::chrono::steady_clock::time_point deadline;
@@ -108,10 +111,28 @@ struct Snmp::Impl {
 
 namespace {
 
+const int kReadsPerPass = 16;
+
 int ReportStatus(const netsnmp_pdu* pdu)
 {
     if (!pdu || !pdu->variables) return SNMP_CLASS_ERROR;
     return StatusFromReport(FromNetOid(pdu->variables->name, pdu->variables->name_length));
+}
+
+// A response answers the exchange only when it names what was asked: the same objects in the
+// same order (get, set), or one binding per asked binding (get-next). An error response may
+// also come without bindings.
+bool Answers(const Exchange& ex, const netsnmp_pdu* pdu)
+{
+    const int asked = ex.pdu.get_vb_count();
+    int n = 0;
+    for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable, ++n) {
+        if (n >= asked) return false;
+        if (pdu->errstat != SNMP_ERR_NOERROR || ex.command == SNMP_MSG_GETNEXT) continue;
+        std::vector<oid> want = ToNetOid(ex.pdu[n].get_oid());
+        if (snmp_oid_compare(v->name, v->name_length, want.data(), want.size()) != 0) return false;
+    }
+    return n == asked || (n == 0 && pdu->errstat != SNMP_ERR_NOERROR);
 }
 
 void Complete(Exchange* ex, int status)
@@ -119,6 +140,7 @@ void Complete(Exchange* ex, int status)
     ex->done = true;
     ex->status = status;
     if (status != SNMP_CLASS_ASYNC_RESPONSE) ex->pdu.set_error_status(status);
+    LogExchange(ex->command, *ex->target, ex->pdu, status, std::chrono::steady_clock::now() - ex->started);
     if (ex->async) ex->owner->finished.push_back(ex->id);
 }
 
@@ -140,6 +162,11 @@ int NetCallback(int op, netsnmp_session* sess, int /*reqid*/, netsnmp_pdu* pdu, 
             if (status == SNMPv3_USM_UNKNOWN_ENGINEID) ex->owner->ForgetEngine(ex->sessionKey);
             Complete(ex, status);
         } else if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu && pdu->command == SNMP_MSG_RESPONSE) {
+            if (!Answers(*ex, pdu)) {
+                // Another request's answer, or a faulty or forged one: never taken as this one's.
+                Complete(ex, SNMP_CLASS_INVALID_PDU);
+                return 1;
+            }
             Pdu reply;
             for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable) reply += FromNetVariable(v);
             reply.set_type(sNMP_PDU_RESPONSE);
@@ -195,6 +222,15 @@ std::string SessionKey(const SnmpTarget& t, const usm::User* user)
     return k;
 }
 
+void ConnectTo(int fd, const UdpAddress& peer)
+{
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    std::memcpy(&a.sin_addr.s_addr, peer.octets(), 4);
+    a.sin_port = htons(peer.get_port());
+    connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a);
+}
+
 void SetTiming(netsnmp_session* s, const SnmpTarget& t)
 {
     unsigned long hundredths = std::max<unsigned long>(t.get_timeout(), 1);
@@ -248,6 +284,11 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
     s->key = key;
     s->handle = handle;
     s->v3 = v3;
+    netsnmp_transport* t = snmp_sess_transport(handle);
+    s->fd = t ? t->sock : -1;
+    // The socket takes datagrams from the target's address and port alone: whatever else
+    // arrives (another host, another port) is dropped by the system, never parsed.
+    if (s->fd >= 0) ConnectTo(s->fd, target.get_address());
     if (v3) {
         s->userName = secName;
         if (user) {
@@ -260,8 +301,6 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
             return nullptr;
         }
     }
-    netsnmp_transport* t = snmp_sess_transport(handle);
-    s->fd = t ? t->sock : -1;
     if (s->fd >= 0 && QCoreApplication::instance()) {
         s->notifier = std::make_unique<QSocketNotifier>(s->fd, QSocketNotifier::Read);
         Impl* owner = this;
@@ -409,7 +448,9 @@ int Snmp::Impl::Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallbac
     ex->callback = cb;
     ex->data = data;
     ex->requestId = static_cast<unsigned long>(np->reqid);
+    ex->command = command;
     ex->target = target.clone();
+    ex->started = std::chrono::steady_clock::now();
     ex->pdu = pdu;
     ex->pdu.set_request_id(ex->requestId);
     netsnmp_session* ns = snmp_sess_session(s->handle);
@@ -464,7 +505,9 @@ void Snmp::Impl::PollSession(NetSession& s)
 {
     if (s.fd >= 0) {
         fd_set fds;
-        for (;;) {
+        // A bounded number per pass: a flood must not keep the window from its other work
+        // (the socket's notifier calls the pump again for what is left).
+        for (int n = 0; n < kReadsPerPass; ++n) {
             FD_ZERO(&fds);
             FD_SET(s.fd, &fds);
             timeval zero{0, 0};

@@ -10,6 +10,10 @@
 // failure code (SNMP_CLASS_*, SNMPv3_MP_*, SNMPv3_USM_*). They never run another request's
 // callback: replies to asynchronous requests that arrive meanwhile wait for the pump.
 //
+// A response must name what was asked: the same objects in order (get, set), one binding per
+// asked binding (get-next); any other response fails the request with SNMP_CLASS_INVALID_PDU.
+// Only datagrams from the target's own address and port are read.
+//
 // Asynchronous calls return at once (SNMP_CLASS_SUCCESS, or the failure; then the callback is
 // never called) and store the request id in pdu. The callback runs only inside
 // process_pending_events(), exactly once per request:

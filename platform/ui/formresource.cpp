@@ -202,7 +202,13 @@ void LoadFormResource(TForm* form, const TResForm& res)
         const int height = c->height > 0 ? c->height : control->Height();
         control->SetBounds(c->left, c->top, width, height);
         control->SetParent(parent);
-        if (c->align != alNone) control->SetAlign(c->align);
+        if (c->align != alNone) {
+            control->SetAlign(c->align);
+            // A control that came with an alignment of its own (a splitter) takes the
+            // designed size across its new edge.
+            if ((c->align == alTop || c->align == alBottom) && c->height > 0) control->SetHeight(c->height);
+            if ((c->align == alLeft || c->align == alRight) && c->width > 0) control->SetWidth(c->width);
+        }
         if (c->flags & rfBold) control->Font()->SetStyle(TFontStyles() << fsBold);
         if (c->flags & rfDisabled) control->SetEnabled(false);
         control->SetVisible((c->flags & rfHidden) == 0);

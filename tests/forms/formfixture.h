@@ -26,7 +26,7 @@
 #include "platform/ui/comctrls.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/stdctrls.h"
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 
 class FeatureFormTest : public MainFormTest {
 protected:
@@ -112,12 +112,27 @@ protected:
         for (int i = 0; i < lv->Items()->Count(); ++i) out.push_back(lv->Items()->Item(i)->Caption().std());
         return out;
     }
-    // "oid type value" of every varbind of a logged request.
+    // "oid type value" of every varbind of a logged request; an octet string shows as "text"
+    // when every byte is printable, else as 0x and upper-case hex digits.
     static std::vector<std::string> Varbinds(const SimRequest& r)
     {
         std::vector<std::string> out;
-        for (const SimVarbind& vb : r.varbinds) out.push_back(vb.oid + " " + vb.type + " " + vb.value);
+        for (const SimVarbind& vb : r.varbinds) out.push_back(vb.oid + " " + vb.type + " " + Shown(vb));
         return out;
+    }
+    static std::string Shown(const SimVarbind& vb)
+    {
+        if (vb.type != "string" && vb.type != "opaque") return vb.value;
+        bool printable = true;
+        for (unsigned char c : vb.value) printable = printable && c >= 0x20 && c < 0x7f;
+        if (printable) return "\"" + vb.value + "\"";
+        static const char* digits = "0123456789ABCDEF";
+        std::string hex = "0x";
+        for (unsigned char c : vb.value) {
+            hex += digits[c >> 4];
+            hex += digits[c & 15];
+        }
+        return hex;
     }
 
     std::unique_ptr<SimAgent> agent;

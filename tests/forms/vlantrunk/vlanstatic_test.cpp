@@ -1,0 +1,164 @@
+// The static VLAN form against the simulated switch: its walk and next free index, creating,
+// changing and destroying a VLAN with its port lists, and its failure places.
+#include <QDir>
+
+#include "forms/layer2/vlanstaticformunit.h"
+#include "tests/forms/formfixture.h"
+
+namespace {
+
+const std::string kStatic = "1.3.6.1.2.1.17.7.1.4.3.1.";
+
+class VlanStaticTest : public FeatureFormTest {
+protected:
+    static bool Ready(TVlanStaticForm* f) { return Idle(f->StaticRequest) && Idle(f->NextFreeRequest); }
+    void Open(const std::function<void(TVlanStaticForm*)>& body)
+    {
+        RunMenu<TVlanStaticForm>("StaticForm1", Ready, body);
+    }
+    static void Tick(TStackingPortUitForm* page, std::initializer_list<int> ports)
+    {
+        for (int p : ports) page->PortCheck(p - 1)->SetChecked(true);
+    }
+    static std::vector<int> Ticked(TStackingPortUitForm* page)
+    {
+        std::vector<int> out;
+        for (int k = 0; k < 64; ++k)
+            if (page->PortCheck(k)->Checked()) out.push_back(k + 1);
+        return out;
+    }
+    // Runs a click and waits for the re-read that follows the write.
+    static void ClickAndWait(TVlanStaticForm* f, TButton* b)
+    {
+        Click(b);
+        WaitIdle(f->StaticRequest);
+    }
+};
+
+}  // namespace
+
+TEST_F(VlanStaticTest, ListsTheVlansWithTheirPortsAndTheNextFreeIndex)
+{
+    StartSwitch();
+    Open([&](TVlanStaticForm* f) {
+        EXPECT_EQ(Captions(f->LV_dot1qVlanStaticEntry), (std::vector<std::string>{"1", "10", "20", "30"}));
+        EXPECT_EQ(f->LV_dot1qVlanStaticEntry->Columns()->Count(), 6);
+        EXPECT_EQ(f->ST_Count2->Caption(), "4");
+        EXPECT_EQ(f->NextFreeLocalVlanIndex->Caption(), "independent");
+        EXPECT_EQ(f->Caption(), "VLAN Static Form");
+        EXPECT_TRUE(f->AddBtn->Enabled());
+        EXPECT_FALSE(f->SetBtn->Enabled());
+        EXPECT_FALSE(f->DeleteBtn->Enabled());
+        QDir().mkpath(QString::fromStdString(std::string(VRX_BUILD_DIR) + "/screenshots"));
+        f->grab().save(QString::fromStdString(std::string(VRX_BUILD_DIR) + "/screenshots/VlanStaticForm.png"));
+
+        ClickRow(f->LV_dot1qVlanStaticEntry, 1);
+        EXPECT_EQ(f->ED_VLANID->Text(), "10");
+        EXPECT_EQ(f->ED_VLANName->Text(), "mgmt");
+        EXPECT_EQ(f->Status->Text(), "Active");
+        EXPECT_EQ(Ticked(f->EgressPage), (std::vector<int>{1, 2, 3, 4, 25, 26}));
+        EXPECT_EQ(Ticked(f->UntaggedPage), (std::vector<int>{1, 2, 3, 4}));
+        EXPECT_TRUE(f->SetBtn->Enabled());
+        EXPECT_TRUE(f->DeleteBtn->Enabled());
+        EXPECT_FALSE(f->AddBtn->Enabled());
+    });
+    // The walk reads the five static columns; the VLAN ID is only the index.
+    std::vector<SimRequest> walks = Since("GETNEXT");
+    ASSERT_FALSE(walks.empty());
+    EXPECT_EQ(walks[0].varbinds.size(), 5u);
+    EXPECT_EQ(walks[0].varbinds[0].oid, kStatic + "1");
+    EXPECT_TRUE(Since("SET").empty());
+}
+
+TEST_F(VlanStaticTest, AddCreatesTheVlanWithItsNameAndEightOctetPortLists)
+{
+    StartSwitch();
+    Open([&](TVlanStaticForm* f) {
+        Mark();
+        f->ED_VLANID->SetText("40");
+        f->ED_VLANName->SetText("lab");
+        Tick(f->EgressPage, {3, 9});
+        Tick(f->UntaggedPage, {3});
+        ClickAndWait(f, f->AddBtn);
+        EXPECT_EQ(Captions(f->LV_dot1qVlanStaticEntry), (std::vector<std::string>{"1", "10", "20", "30", "40"}));
+        EXPECT_EQ(f->ST_Count2->Caption(), "5");
+        EXPECT_EQ(f->ED_VLANID->Text(), "");  // reset after the write
+        EXPECT_EQ(Ticked(f->EgressPage), std::vector<int>{});
+    });
+    std::vector<SimRequest> sets = Sets();
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].status, "noError");
+    EXPECT_EQ(Varbinds(sets[0]), (std::vector<std::string>{
+                                     kStatic + "1.40 string \"lab\"",
+                                     kStatic + "2.40 string 0x2080000000000000",
+                                     kStatic + "3.40 string 0x0000000000000000",
+                                     kStatic + "4.40 string 0x2000000000000000",
+                                     kStatic + "5.40 integer 4",
+                                 }));
+}
+
+TEST_F(VlanStaticTest, SetAndDeleteAddressTheSelectedVlan)
+{
+    StartSwitch();
+    Open([&](TVlanStaticForm* f) {
+        ClickRow(f->LV_dot1qVlanStaticEntry, 2);  // VLAN 20
+        Mark();
+        f->ED_VLANName->SetText("phones");
+        f->EgressPage->PortCheck(9)->SetChecked(true);  // port 10
+        ClickAndWait(f, f->SetBtn);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_EQ(Varbinds(Sets()[0])[0], kStatic + "1.20 string \"phones\"");
+        EXPECT_EQ(Varbinds(Sets()[0])[1], kStatic + "2.20 string 0x0F4000C000000000");
+        EXPECT_EQ(Varbinds(Sets()[0])[4], kStatic + "5.20 integer 1");
+        EXPECT_FALSE(f->SetBtn->Enabled());
+
+        // Delete sends Destroy together with the row as last read.
+        ClickRow(f->LV_dot1qVlanStaticEntry, 2);
+        Mark();
+        ClickAndWait(f, f->DeleteBtn);
+        std::vector<SimRequest> sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(sets[0].varbinds.size(), 5u);
+        EXPECT_EQ(Varbinds(sets[0])[0], kStatic + "1.20 string \"phones\"");
+        EXPECT_EQ(Varbinds(sets[0])[4], kStatic + "5.20 integer 6");
+        EXPECT_EQ(Captions(f->LV_dot1qVlanStaticEntry), (std::vector<std::string>{"1", "10", "30"}));
+    });
+}
+
+TEST_F(VlanStaticTest, AnIdThatIsNoNumberIsRefusedAndARefusedVlanShowsTheSwitchsError)
+{
+    StartSwitch();
+    Open([&](TVlanStaticForm* f) {
+        Mark();
+        f->ED_VLANID->SetText("abc");
+        f->ED_VLANName->SetText("x");
+        Click(f->AddBtn);
+        WaitIdle(f->StaticRequest);
+        EXPECT_TRUE(Since("SET").empty());
+        ASSERT_GT(f->Memo1->Lines()->Count(), 0);
+        EXPECT_NE(f->Memo1->Lines()->Get(f->Memo1->Lines()->Count() - 1).Pos("Set: "), 0);
+        EXPECT_EQ(f->ED_VLANID->Text(), "abc");  // kept as typed
+
+        // A number out of range is sent as typed; the switch refuses it.
+        f->ED_VLANID->SetText("5000");
+        ClickAndWait(f, f->AddBtn);
+        std::vector<SimRequest> sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_NE(sets[0].status, "noError");
+        EXPECT_EQ(sets[0].varbinds[0].oid, kStatic + "1.5000");
+        const AnsiString last = f->Memo1->Lines()->Get(f->Memo1->Lines()->Count() - 1);
+        EXPECT_NE(last.Pos("Set: "), 0) << last.c_str();
+        EXPECT_EQ(last.Pos("Ok!"), 0) << last.c_str();
+    });
+}
+
+TEST_F(VlanStaticTest, ClosingWhileTheWalkRunsEndsItAndFreesTheForm)
+{
+    StartSwitch({"fault delay 40"});
+    RunMenu<TVlanStaticForm>(
+        "StaticForm1", [](TVlanStaticForm* f) { return f->LV_dot1qVlanStaticEntry->Items()->Count() >= 1; },
+        [&](TVlanStaticForm* f) { EXPECT_TRUE(f->StaticRequest->Busy); });
+    const size_t after = agent->Requests().size();
+    WaitFor([] { return false; }, 300);
+    EXPECT_LE(agent->Requests().size(), after + 1);  // the walk went no further
+}
