@@ -20,7 +20,7 @@ const char* const kNull = "(NULL)";
 // focus loses it again without ever having been entered, and that is no exit of its own.
 bool gRefocusing = false;
 
-[[noreturn]] void BadSpecifier() { QzThrowCommon(2); }
+[[noreturn]] void BadSpecifier() { QzThrowCommon(qcBadConstraintSpecifier); }
 
 // The run of characters from `allowed` that starts at position i (1-based), stopping before
 // position end; i moves past it.
@@ -162,7 +162,7 @@ unsigned int UnsignedBound(double d)
     return static_cast<unsigned int>(d);
 }
 
-AnsiString Message(int index) { return QzCommonMessageTable.Text(index); }
+AnsiString Message(QzCommonMessage index) { return QzCommonMessageTable.Text(index); }
 
 TCustomEdit* AsEdit(TObject* sender) { return dynamic_cast<TCustomEdit*>(sender); }
 
@@ -302,7 +302,7 @@ void QzEditConstraint::EditExit(TObject* Sender)
     if (!r) return;
 
     if (text.IsEmpty()) {
-        if (r->flags & NotEmpty) Fail(r, Message(3));
+        if (r->flags & NotEmpty) Fail(r, Message(qcEmptyValue));
         return;
     }
     switch (r->type) {
@@ -312,7 +312,7 @@ void QzEditConstraint::EditExit(TObject* Sender)
         // A text without a digit ("-", ".") is no number, not 0.
         double v = LeadingDouble(text);
         if (!HasDigit(text) || v < r->min || v > r->max) {
-            AnsiString m = ReplaceAll(Message(8), "[MIN]", AnsiString(r->min));
+            AnsiString m = ReplaceAll(Message(qcNumberRange), "[MIN]", AnsiString(r->min));
             Fail(r, ReplaceAll(m, "[MAX]", AnsiString(r->max)));
             return;
         }
@@ -324,11 +324,11 @@ void QzEditConstraint::EditExit(TObject* Sender)
             bool isText = r->type == 's';
             if (r->flags & ExactLength) {
                 if (text.Length() != r->length) {
-                    Fail(r, ReplaceAll(Message(isText ? 5 : 7), "[LEN]", AnsiString(r->length)));
+                    Fail(r, ReplaceAll(Message(isText ? qcTextLength : qcHexLength), "[LEN]", AnsiString(r->length)));
                     return;
                 }
             } else if (text.Length() > r->length) {
-                Fail(r, ReplaceAll(Message(isText ? 4 : 6), "[MAXLEN]", AnsiString(r->length)));
+                Fail(r, ReplaceAll(Message(isText ? qcTextTooLong : qcHexTooLong), "[MAXLEN]", AnsiString(r->length)));
                 return;
             }
         }
@@ -341,19 +341,19 @@ void QzEditConstraint::EditExit(TObject* Sender)
         if (r->length > 0) {
             if (r->flags & ExactLength) {
                 if (list.count != r->length) {
-                    AnsiString m = ReplaceAll(Message(10), "[DELIMITER]", delimiter);
+                    AnsiString m = ReplaceAll(Message(qcNumberCount), "[DELIMITER]", delimiter);
                     Fail(r, ReplaceAll(m, "[COUNT]", AnsiString(r->length)));
                     return;
                 }
             } else if (list.count > r->length) {
-                AnsiString m = ReplaceAll(Message(9), "[DELIMITER]", delimiter);
+                AnsiString m = ReplaceAll(Message(qcNumberCountTooHigh), "[DELIMITER]", delimiter);
                 Fail(r, ReplaceAll(m, "[MAXCOUNT]", AnsiString(r->length)));
                 return;
             }
         }
         unsigned int lo = UnsignedBound(r->min), hi = UnsignedBound(r->max);
         if (!list.InRange(lo, hi)) {
-            AnsiString m = ReplaceAll(Message(11), "[DELIMITER]", delimiter);
+            AnsiString m = ReplaceAll(Message(qcNumberListRange), "[DELIMITER]", delimiter);
             m = ReplaceAll(m, "[MIN]", AnsiString(lo));
             Fail(r, ReplaceAll(m, "[MAX]", AnsiString(hi)));
             return;

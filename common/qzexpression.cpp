@@ -81,7 +81,7 @@ bool EvalComparison(const AnsiString& e)
         AnsiString word = e.LowerCase();
         if (word == "true") return true;
         if (word == "false") return false;
-        QzThrowCommon(1);
+        QzThrowCommon(qcBadLogicOperand);
     }
     auto side = [](const AnsiString& s) {
         AnsiString t = StripQuotes(s.Trim());

@@ -29,6 +29,22 @@ private:
 // The common library's table (19 texts).
 extern QzMessageTable QzCommonMessageTable;
 
+// Indexes of the common library's texts; the help context of its exceptions is -index.
+enum QzCommonMessage : int {
+    qcOk = 0,
+    qcBadLogicOperand = 1,
+    qcBadConstraintSpecifier = 2,
+    qcEmptyValue = 3,            // an edit that must not be empty
+    qcTextTooLong = 4,           // [MAXLEN]
+    qcTextLength = 5,            // [LEN]
+    qcHexTooLong = 6,            // [MAXLEN]
+    qcHexLength = 7,             // [LEN]
+    qcNumberRange = 8,           // [MIN], [MAX]
+    qcNumberCountTooHigh = 9,    // [DELIMITER], [MAXCOUNT]
+    qcNumberCount = 10,          // [DELIMITER], [COUNT]
+    qcNumberListRange = 11,      // [DELIMITER], [MIN], [MAX]
+};
+
 // Replaces the table with the non-blank lines of the file, one message a line. A missing,
 // unreadable or all-blank file leaves the table as it was.
 void LoadMessageFile(QzMessageTable& table, const AnsiString& fileName);

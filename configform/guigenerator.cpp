@@ -2,6 +2,7 @@
 #include "configform/guigenerator.h"
 
 #include "platform/ui/sysutils.h"
+#include "platform/ui/uilog.h"
 #include "snmpvars/qzsnmprequest2edits.h"
 
 namespace {
@@ -11,10 +12,14 @@ namespace {
 void LoadGlyph(TBitBtn* button, const char* fileName)
 {
     AnsiString path = GetCurrentDir() + "/" + fileName;
-    if (!FileExists(path)) return;
+    if (!FileExists(path)) {
+        qCDebug(lcUi) << "glyph file" << path.c_str() << "not found; the button keeps its caption";
+        return;
+    }
     try {
         button->Glyph()->LoadFromFile(path);
-    } catch (const Exception&) {
+    } catch (const Exception& e) {
+        qCDebug(lcUi) << "glyph file" << path.c_str() << "not loaded:" << e.Message.c_str();
         return;
     }
     button->SetCaption("");
@@ -28,10 +33,11 @@ TCtrlBtnPanel::TCtrlBtnPanel(TComponent* Owner) : TPanel(Owner), Arrangement(new
 {
     CountBox = new TStaticText(this);
     CountBox->SetParent(this);
-    CountBox->SetAutoSize(false);
     CountBox->SetAlignment(taCenter);
+    // Sized to a line of text inside its sunken frame before its size is fixed.
     CountBox->SetBorderStyle(sbsSunken);
     CountBox->SetCaption("0");
+    CountBox->SetAutoSize(false);
 
     SamplesLabel = new TLabel(this);
     SamplesLabel->SetParent(this);

@@ -6,6 +6,7 @@
 #include "mainwindow/mainunit.h"
 #include "platform/ui/comctrls.h"
 #include "platform/ui/sysutils.h"
+#include "platform/ui/uilog.h"
 #include "snmpvars/qzsnmprequest2edits.h"
 #include "snmpvars/qzsnmprequest2leds.h"
 #include "snmpvars/qzsnmpvarlist.h"
@@ -148,7 +149,8 @@ void TPanelVRX6120Form::LoadPictures()
     try {
         Image1->Picture()->LoadFromFile(":/pictures/vrx6120panel.jpg");
         Image2->Picture()->LoadFromFile(":/pictures/vrx6120mark.png");
-    } catch (const Exception&) {
+    } catch (const Exception& e) {
+        qCDebug(lcUi) << "front panel picture not loaded:" << e.Message.c_str();
     }
 }
 
@@ -166,8 +168,9 @@ void TPanelVRX6120Form::BuildPanelLeds(TStatusPanel* messagePanel)
     try {
         CreateLedRequest(messagePanel);
         if (LedRequest) LedRequest->StartPolling(300);
-    } catch (const Exception&) {
+    } catch (const Exception& e) {
         // The panel works on; the next poll reports what is wrong.
+        qCDebug(lcUi) << "LED polling not started:" << e.Message.c_str();
     }
 }
 
@@ -183,7 +186,9 @@ void TPanelVRX6120Form::ReadComboMedia()
             LinkRequest->Get();
             ComboFibre[k] = ST_ComboPortLinkStatus->Caption() == "link-pass";
         }
-    } catch (const Exception&) {
+    } catch (const Exception& e) {
+        // Shown as copper: the panel still works, on the wrong connector of a fibre port.
+        qCDebug(lcUi) << "combo port medium not read, every combo port shown as copper:" << e.Message.c_str();
         for (bool& fibre : ComboFibre) fibre = false;
     }
 }

@@ -3,19 +3,10 @@
 
 namespace {
 
-const QzOptionEntry kAclEnabledDisabled[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
 const QzOptionEntry kAclMacMaskState[] = {{1, "other"}, {2, "dst-mac-addr"}, {3, "src-mac-addr"},
     {4, "dst-src-mac-addr"}, {0, nullptr}};
-const QzOptionEntry kAclRowStatus[] = {{1, "active"}, {2, "notInService"}, {3, "notReady"},
-    {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"}, {0, nullptr}};
 const QzOptionEntry kAclIpMaskState[] = {{1, "other"}, {2, "dst-ip-addr"}, {3, "src-ip-addr"},
     {4, "dst-src-ip-addr"}, {0, nullptr}};
-const QzOptionEntry kAclProtocolType[] = {{1, "none"}, {2, "icmp"}, {3, "igmp"}, {4, "tcp"},
-    {5, "udp"}, {6, "protocolId"}, {0, nullptr}};
-const QzOptionEntry kAclPortMask[] = {{1, "other"}, {2, "dst-addr"}, {3, "src-addr"},
-    {4, "dst-src-addr"}, {0, nullptr}};
-const QzOptionEntry kAclEnableDisable[] = {{1, "enable"}, {2, "disable"}, {0, nullptr}};
-const QzOptionEntry kAclPermit[] = {{1, "deny"}, {2, "permit"}, {0, nullptr}};
 const QzOptionEntry kAclIcmpOption[] = {{1, "none"}, {2, "type"}, {3, "code"}, {4, "type-code"},
     {0, nullptr}};
 const QzOptionEntry kAclIpv6MaskState[] = {{1, "other"}, {2, "dst-ipv6-addr"},
@@ -23,14 +14,8 @@ const QzOptionEntry kAclIpv6MaskState[] = {{1, "other"}, {2, "dst-ipv6-addr"},
 
 }  // namespace
 
-QzOptionList aclEnabledDisabledOptions(kAclEnabledDisabled);
 QzOptionList aclMacMaskStateOptions(kAclMacMaskState);
-QzOptionList aclRowStatusOptions(kAclRowStatus);
 QzOptionList aclIpMaskStateOptions(kAclIpMaskState);
-QzOptionList aclProtocolTypeOptions(kAclProtocolType);
-QzOptionList aclPortMaskOptions(kAclPortMask);
-QzOptionList aclEnableDisableOptions(kAclEnableDisable);
-QzOptionList aclPermitOptions(kAclPermit);
 QzOptionList aclIcmpOptionOptions(kAclIcmpOption);
 QzOptionList aclIpv6MaskStateOptions(kAclIpv6MaskState);
 

@@ -25,16 +25,17 @@
 #pragma once
 
 #include "common/qzoptionlist.h"
+#include "mib/mibshared.h"
 #include "snmpvars/uisnmpvar.h"
 
-extern QzOptionList aclEnabledDisabledOptions;  // enabled (1) / disabled (2)
+inline QzOptionList& aclEnabledDisabledOptions = mibEnabled1Disabled2Options;  // enabled (1) / disabled (2)
 extern QzOptionList aclMacMaskStateOptions;  // MAC address mask state
-extern QzOptionList aclRowStatusOptions;  // RowStatus
+inline QzOptionList& aclRowStatusOptions = mibRowStatusOptions;  // RowStatus
 extern QzOptionList aclIpMaskStateOptions;  // IP address mask state
-extern QzOptionList aclProtocolTypeOptions;  // protocol type
-extern QzOptionList aclPortMaskOptions;  // TCP / UDP port mask
-extern QzOptionList aclEnableDisableOptions;  // enable (1) / disable (2)
-extern QzOptionList aclPermitOptions;  // deny (1) / permit (2)
+inline QzOptionList& aclProtocolTypeOptions = mibProtocolTypeOptions;  // protocol type
+inline QzOptionList& aclPortMaskOptions = mibPortMaskOptions;  // TCP / UDP port mask
+inline QzOptionList& aclEnableDisableOptions = mibEnable1Disable2Options;  // enable (1) / disable (2)
+inline QzOptionList& aclPermitOptions = mibPermitOptions;  // deny (1) / permit (2)
 extern QzOptionList aclIcmpOptionOptions;  // ICMP option
 extern QzOptionList aclIpv6MaskStateOptions;  // IPv6 address mask state
 

@@ -3,22 +3,11 @@
 
 namespace {
 
-const QzOptionEntry kSnmpTargetStorageType[] = {{1, "other"}, {2, "volatile"}, {3, "nonVolatile"},
-    {4, "permanent"}, {5, "readOnly"}, {0, nullptr}};
-const QzOptionEntry kSnmpTargetRowStatus[] = {{1, "active"}, {2, "notInService"}, {3, "notReady"},
-    {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"}, {0, nullptr}};
-const QzOptionEntry kSnmpTargetSecurityLevel[] = {{1, "noAuthNoPriv"}, {2, "authNoPriv"},
-    {3, "authPriv"}, {0, nullptr}};
 const QzOptionEntry kSnmpNotifyType[] = {{1, "trap"}, {2, "inform"}, {0, nullptr}};
-const QzOptionEntry kSnmpNotifyFilterType[] = {{1, "included"}, {2, "excluded"}, {0, nullptr}};
 
 }  // namespace
 
-QzOptionList snmpTargetStorageTypeOptions(kSnmpTargetStorageType);
-QzOptionList snmpTargetRowStatusOptions(kSnmpTargetRowStatus);
-QzOptionList snmpTargetSecurityLevelOptions(kSnmpTargetSecurityLevel);
 QzOptionList snmpNotifyTypeOptions(kSnmpNotifyType);
-QzOptionList snmpNotifyFilterTypeOptions(kSnmpNotifyFilterType);
 
 extern const UISnmpVar snmpEngine[] = {
     {"1.3.6.1.6.3.10.2.1.1", "Engine ID", sxOctetStr, acReadOnly},

@@ -15,13 +15,14 @@
 #pragma once
 
 #include "common/qzoptionlist.h"
+#include "mib/mibshared.h"
 #include "snmpvars/uisnmpvar.h"
 
-extern QzOptionList snmpTargetStorageTypeOptions;  // StorageType
-extern QzOptionList snmpTargetRowStatusOptions;  // RowStatus
-extern QzOptionList snmpTargetSecurityLevelOptions;  // SNMP security level
+inline QzOptionList& snmpTargetStorageTypeOptions = mibStorageTypeOptions;  // StorageType
+inline QzOptionList& snmpTargetRowStatusOptions = mibRowStatusOptions;  // RowStatus
+inline QzOptionList& snmpTargetSecurityLevelOptions = mibSecurityLevelOptions;  // SNMP security level
 extern QzOptionList snmpNotifyTypeOptions;  // trap (1) / inform (2)
-extern QzOptionList snmpNotifyFilterTypeOptions;  // included (1) / excluded (2)
+inline QzOptionList& snmpNotifyFilterTypeOptions = mibIncludedExcludedOptions;  // included (1) / excluded (2)
 
 extern const UISnmpVar snmpEngine[];
 extern const UISnmpVar snmpMPDStats[];

@@ -7,17 +7,11 @@ const QzOptionTextEntry kUsmAuthProtocol[] = {{"1.3.6.1.6.3.10.1.1.1", "None"},
     {"1.3.6.1.6.3.10.1.1.2", "MD5"}, {"1.3.6.1.6.3.10.1.1.3", "SHA"}, {nullptr, nullptr}};
 const QzOptionTextEntry kUsmPrivProtocol[] = {{"1.3.6.1.6.3.10.1.2.1", "None"},
     {"1.3.6.1.6.3.10.1.2.2", "DES"}, {nullptr, nullptr}};
-const QzOptionEntry kUsmStorageType[] = {{1, "other"}, {2, "volatile"}, {3, "nonVolatile"},
-    {4, "permanent"}, {5, "readOnly"}, {0, nullptr}};
-const QzOptionEntry kUsmRowStatus[] = {{1, "active"}, {2, "notInService"}, {3, "notReady"},
-    {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"}, {0, nullptr}};
 
 }  // namespace
 
 QzOptionList usmAuthProtocolOptions(kUsmAuthProtocol, QzOptionList::Text);
 QzOptionList usmPrivProtocolOptions(kUsmPrivProtocol, QzOptionList::Text);
-QzOptionList usmStorageTypeOptions(kUsmStorageType);
-QzOptionList usmRowStatusOptions(kUsmRowStatus);
 
 extern const UISnmpVar usmStats[] = {
     {"1.3.6.1.6.3.15.1.1.1", "Unsupported Security Level Packets", sxCounter, acReadOnly},

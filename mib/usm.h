@@ -7,12 +7,13 @@
 #pragma once
 
 #include "common/qzoptionlist.h"
+#include "mib/mibshared.h"
 #include "snmpvars/uisnmpvar.h"
 
 extern QzOptionList usmAuthProtocolOptions;  // authentication protocol, by OID
 extern QzOptionList usmPrivProtocolOptions;  // privacy protocol, by OID
-extern QzOptionList usmStorageTypeOptions;  // StorageType
-extern QzOptionList usmRowStatusOptions;  // RowStatus
+inline QzOptionList& usmStorageTypeOptions = mibStorageTypeOptions;  // StorageType
+inline QzOptionList& usmRowStatusOptions = mibRowStatusOptions;  // RowStatus
 
 extern const UISnmpVar usmStats[];
 extern const UISnmpVar usmUserEntry[];

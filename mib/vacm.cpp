@@ -3,22 +3,11 @@
 
 namespace {
 
-const QzOptionEntry kVacmStorageType[] = {{1, "other"}, {2, "volatile"}, {3, "nonVolatile"},
-    {4, "permanent"}, {5, "readOnly"}, {0, nullptr}};
-const QzOptionEntry kVacmRowStatus[] = {{1, "active"}, {2, "notInService"}, {3, "notReady"},
-    {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"}, {0, nullptr}};
-const QzOptionEntry kVacmSecurityLevel[] = {{1, "noAuthNoPriv"}, {2, "authNoPriv"},
-    {3, "authPriv"}, {0, nullptr}};
 const QzOptionEntry kVacmContextMatch[] = {{1, "exact"}, {2, "prefix"}, {0, nullptr}};
-const QzOptionEntry kVacmViewType[] = {{1, "included"}, {2, "excluded"}, {0, nullptr}};
 
 }  // namespace
 
-QzOptionList vacmStorageTypeOptions(kVacmStorageType);
-QzOptionList vacmRowStatusOptions(kVacmRowStatus);
-QzOptionList vacmSecurityLevelOptions(kVacmSecurityLevel);
 QzOptionList vacmContextMatchOptions(kVacmContextMatch);
-QzOptionList vacmViewTypeOptions(kVacmViewType);
 
 extern const UISnmpVar vacmContextEntry[] = {
     {"1.3.6.1.6.3.16.1.1.1.1", "vacmContextName", sxOctetStr, acReadOnly},

@@ -10,13 +10,14 @@
 #pragma once
 
 #include "common/qzoptionlist.h"
+#include "mib/mibshared.h"
 #include "snmpvars/uisnmpvar.h"
 
-extern QzOptionList vacmStorageTypeOptions;  // StorageType
-extern QzOptionList vacmRowStatusOptions;  // RowStatus
-extern QzOptionList vacmSecurityLevelOptions;  // SNMP security level
+inline QzOptionList& vacmStorageTypeOptions = mibStorageTypeOptions;  // StorageType
+inline QzOptionList& vacmRowStatusOptions = mibRowStatusOptions;  // RowStatus
+inline QzOptionList& vacmSecurityLevelOptions = mibSecurityLevelOptions;  // SNMP security level
 extern QzOptionList vacmContextMatchOptions;  // exact (1) / prefix (2)
-extern QzOptionList vacmViewTypeOptions;  // included (1) / excluded (2)
+inline QzOptionList& vacmViewTypeOptions = mibIncludedExcludedOptions;  // included (1) / excluded (2)
 
 extern const UISnmpVar vacmContextEntry[];
 extern const UISnmpVar vacmSecurityToGroupEntry[];

@@ -159,7 +159,7 @@ int QzSNMPGetErrorText(int status, AnsiString& message)
     }
     if (status >= 1 && status <= 18) {
         message = QzSNMPAgentMessageTable.Text(status - 1);
-        return -100 - status;
+        return QzSNMPAgentCode(status);
     }
     if (status >= -23 && status <= -1) {
         message = QzSNMPClassMessageTable.Text(-1 - status);

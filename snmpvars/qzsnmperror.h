@@ -58,6 +58,10 @@ int QzSNMPGetErrorText(int status, AnsiString& message);
 
 // The code and text of the layer's own message k.
 inline int QzSNMPOwnCode(int k) { return k == 0 ? 0 : -500 - k; }
+// The layer's code of an agent's error status (1 .. 18): -101 .. -118.
+constexpr int QzSNMPAgentCode(int status) { return -100 - status; }
+// An agent's "no such name" (SNMPv1 noSuchName, 2): a walk's end rather than a failure.
+constexpr int qzsAgentNoSuchName = QzSNMPAgentCode(2);
 AnsiString QzSNMPOwnText(int k);
 
 // Raises the layer's exception (message = text, help context = code).

@@ -164,14 +164,14 @@ std::unique_ptr<SnmpTarget> QzSNMPRequest::BuildTarget() const
     return target;
 }
 
-std::vector<int> QzSNMPRequest::BuildPdu(Pdu& pdu, int mode)
+std::vector<int> QzSNMPRequest::BuildPdu(Pdu& pdu, PduStep step)
 {
     pdu.set_security_level(security.securityLevel);
     pdu.set_context_name(OctetStr(scope.contextName.std()));
     pdu.set_context_engine_id(EngineId(scope.contextEngineID));
     const bool scalar = varList.listType == SVT_SV || varList.listType == MVT_SV;
-    if (mode == 1 && scalar) QzSNMPThrowOwn(qzsGetNextOfScalars);
-    if (mode == 2 && varList.listType > MVT_UMV) QzSNMPThrowOwn(qzsBadListType);
+    if (step == PduStep::NextRead && scalar) QzSNMPThrowOwn(qzsGetNextOfScalars);
+    if (step == PduStep::Set && varList.listType > MVT_UMV) QzSNMPThrowOwn(qzsBadListType);
     std::vector<int> items;
     AnsiString rowIndex;
     bool haveRowIndex = false;
@@ -179,11 +179,11 @@ std::vector<int> QzSNMPRequest::BuildPdu(Pdu& pdu, int mode)
         QzSNMPVarItem& item = varList.Items(i);
         AnsiString oid = ColumnOid(i);
         Vb vb;
-        if (mode == 0) {
+        if (step == PduStep::FirstRead) {
             if (!varList.IsReadable(i)) continue;
             item.lastOid->SetLength(0);
             if (varList.listType == SVT_SV) oid += ".0";
-        } else if (mode == 1) {
+        } else if (step == PduStep::NextRead) {
             if (!varList.IsReadable(i)) continue;
             if (!item.lastOid->IsEmpty()) oid = *item.lastOid;
         } else {
@@ -197,7 +197,7 @@ std::vector<int> QzSNMPRequest::BuildPdu(Pdu& pdu, int mode)
             }
         }
         vb.set_oid(Oid(oid.std()));
-        if (mode == 2) ValueToVb(i, &vb);
+        if (step == PduStep::Set) ValueToVb(i, &vb);
         pdu += vb;
         items.push_back(i);
     }
@@ -306,11 +306,11 @@ bool QzSNMPRequest::Get(bool first)
     if (!enabled) return false;
     auto target = BuildTarget();
     Pdu pdu;
-    std::vector<int> items = BuildPdu(pdu, first ? 0 : 1);
+    std::vector<int> items = BuildPdu(pdu, first ? PduStep::FirstRead : PduStep::NextRead);
     int status = Send(ReadCommand(), pdu, *target);
     AnsiString message;
     int code = QzSNMPGetErrorText(status, message);
-    if (code != 0 && !(code == -100 - SNMP_ERROR_NO_SUCH_NAME && IsTable())) throw Exception(message, code);
+    if (code != 0 && !(code == qzsAgentNoSuchName && IsTable())) throw Exception(message, code);
     return ReadReply(pdu, code, message, items);
 }
 
@@ -324,7 +324,7 @@ bool QzSNMPRequest::Set(bool readBack, const AnsiString& itemList, TStrings* val
         KeptList kept(varList);
         PrepareSet(itemList, values);
         auto target = BuildTarget();
-        items = BuildPdu(pdu, 2);
+        items = BuildPdu(pdu, PduStep::Set);
         status = Send(Command::Set, pdu, *target);
     }
     if (status != SNMP_CLASS_SUCCESS) QzSNMPThrowStatus(status);
@@ -358,7 +358,7 @@ void QzSNMPRequest::GetAsync(const QzSNMPDoneEvent& onDone, bool first)
     auto target = BuildTarget();
     Pdu pdu;
     auto context = std::make_unique<AsyncContext>();
-    context->items = BuildPdu(pdu, first ? 0 : 1);
+    context->items = BuildPdu(pdu, first ? PduStep::FirstRead : PduStep::NextRead);
     context->onDone = onDone;
     context->readBack = 1;
     SendAsync(ReadCommand(), pdu, *target, std::move(context));
@@ -375,7 +375,7 @@ void QzSNMPRequest::SetAsync(const QzSNMPDoneEvent& onDone, bool readBack, const
         KeptList kept(varList);
         PrepareSet(itemList, values);
         target = BuildTarget();
-        context->items = BuildPdu(pdu, 2);
+        context->items = BuildPdu(pdu, PduStep::Set);
     }
     context->onDone = onDone;
     context->readBack = readBack ? 1 : 0;
@@ -416,7 +416,7 @@ void QzSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, As
     result.device.port = from.valid() ? from.get_port() : 0;
 
     const bool read = context.command != Command::Set;
-    const bool tableEnd = read && IsTable() && result.code == -100 - SNMP_ERROR_NO_SUCH_NAME;
+    const bool tableEnd = read && IsTable() && result.code == qzsAgentNoSuchName;
     result.done = true;
     if ((result.code == 0 && context.readBack) || tableEnd) {
         try {

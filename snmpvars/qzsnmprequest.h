@@ -112,9 +112,11 @@ private:
     bool IsImpliedKey(int i) const;
     Command ReadCommand() const;
     std::unique_ptr<SnmpTarget> BuildTarget() const;
-    // Fills pdu for mode 0 (first get), 1 (next get-next step) or 2 (set); returns the item
-    // of each binding, in order.
-    std::vector<int> BuildPdu(Pdu& pdu, int mode);
+    // What a PDU carries: the first read (a get, or the first get-next step of a table), the
+    // next get-next step from the OIDs last read, or a set.
+    enum class PduStep { FirstRead, NextRead, Set };
+    // Fills pdu for the step; returns the item of each binding, in order.
+    std::vector<int> BuildPdu(Pdu& pdu, PduStep step);
     // Marks the items of a partial set and applies the write expressions.
     void PrepareSet(const AnsiString& itemList, TStrings* values);
     // Stores a reply into the items; true when a table row was read.

@@ -1,5 +1,9 @@
 #include "forms/acl/aclforms.h"
 
+#include "forms/acl/EthernetMaskInformation.h"
 #include "mainwindow/featureforms.h"
 
-void RegisterAclForms() {}
+void RegisterAclForms()
+{
+    RegisterFeatureForm<TEthernetMaskInformationForm>("EthernetMask1");
+}

@@ -1,9 +1,13 @@
 #include "platform/os/registry.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <fcntl.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -97,9 +101,29 @@ std::vector<unsigned char> HexBytes(const std::string& list)
 
 RegistryData RegistryData::FromFile(const std::string& fileName)
 {
-    std::ifstream f(fileName, std::ios::binary);
-    if (!f) return RegistryData();
-    std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    auto fail = [&](int error) {
+        return ERegistryException("Cannot read the registry file '" + fileName + "': " + std::strerror(error));
+    };
+    int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return RegistryData();
+        throw fail(errno);
+    }
+    std::string bytes;
+    struct stat st;
+    int error = 0;
+    if (::fstat(fd, &st) != 0) error = errno;
+    else if (S_ISDIR(st.st_mode)) error = EISDIR;
+    else if (st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    while (!error) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n > 0) bytes.append(buf, static_cast<size_t>(n));
+        else if (n == 0) break;
+        else if (errno != EINTR) error = errno;
+    }
+    ::close(fd);
+    if (error) throw fail(error);
     return FromText(std::move(bytes));
 }
 
@@ -151,9 +175,12 @@ void RegistryData::Parse(const std::string& text)
         while (pos < line.size() && std::isspace(static_cast<unsigned char>(line[pos]))) ++pos;
         if (pos >= line.size() || line[pos] != '=') continue;
         std::string data = Trim(line.substr(pos + 1));
-        // Long binary values go on over lines that end in a backslash.
-        while (!data.empty() && data.back() == '\\' && data[0] != '"' && n + 1 < lines.size())
-            data = data.substr(0, data.size() - 1) + lines[++n];
+        // Long binary values go on over lines that end in a backslash; appended in place, as
+        // a value of megabytes spans tens of thousands of lines.
+        while (!data.empty() && data.back() == '\\' && data[0] != '"' && n + 1 < lines.size()) {
+            data.pop_back();
+            data += lines[++n];
+        }
         std::string key = Lower(name);
 
         Value v;
@@ -208,9 +235,34 @@ std::string RegistryFileName()
     return std::string();
 }
 
-TRegistry::TRegistry() : data_(RegistryData::FromFile(RegistryFileName())) {}
+namespace {
 
-TRegistry::TRegistry(RegistryData data) : data_(std::move(data)) {}
+// The file as last read, while it stays the same file with the same size and time: every
+// registry object of a start reads the same file, and an export can run to megabytes.
+std::shared_ptr<const RegistryData> SharedFileData(const std::string& fileName)
+{
+    struct Cache {
+        std::string name;
+        struct stat st {};
+        std::shared_ptr<const RegistryData> data;
+    };
+    static Cache cache;
+    struct stat st;
+    bool known = ::stat(fileName.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (known && cache.data && cache.name == fileName && cache.st.st_dev == st.st_dev &&
+        cache.st.st_ino == st.st_ino && cache.st.st_size == st.st_size &&
+        cache.st.st_mtim.tv_sec == st.st_mtim.tv_sec && cache.st.st_mtim.tv_nsec == st.st_mtim.tv_nsec)
+        return cache.data;
+    auto data = std::make_shared<const RegistryData>(RegistryData::FromFile(fileName));
+    if (known) cache = Cache{fileName, st, data};
+    return data;
+}
+
+}  // namespace
+
+TRegistry::TRegistry() : data_(SharedFileData(RegistryFileName())) {}
+
+TRegistry::TRegistry(RegistryData data) : data_(std::make_shared<const RegistryData>(std::move(data))) {}
 
 std::string TRegistry::FullPath(const std::string& path) const
 {
@@ -223,7 +275,7 @@ std::string TRegistry::FullPath(const std::string& path) const
 bool TRegistry::OpenKey(const std::string& key, bool canCreate)
 {
     std::string full = FullPath(key);
-    bool exists = data_.KeyExists(full);
+    bool exists = data_->KeyExists(full);
     if (!exists) {
         for (const std::string& c : created_) exists = exists || IsBelowOrAt(c, full);
     }
@@ -236,13 +288,13 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate)
 
 bool TRegistry::ValueExists(const std::string& name) const
 {
-    return open_ && data_.Find(std::string(kRoot) + '\\' + current_, name) != nullptr;
+    return open_ && data_->Find(std::string(kRoot) + '\\' + current_, name) != nullptr;
 }
 
 std::string TRegistry::ReadString(const std::string& name) const
 {
     if (!open_) return std::string();
-    const RegistryData::Value* v = data_.Find(std::string(kRoot) + '\\' + current_, name);
+    const RegistryData::Value* v = data_->Find(std::string(kRoot) + '\\' + current_, name);
     if (!v) return std::string();
     if (v->type != RegistryData::rdString && v->type != RegistryData::rdExpandString)
         throw ERegistryException("Invalid data type for '" + name + "'");

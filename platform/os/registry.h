@@ -19,11 +19,13 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
 
-// A value of a type ReadString does not read (only texts and expandable texts are read).
+// A registry file that exists but cannot be read, or a value of a type ReadString does not
+// read (only texts and expandable texts are read).
 class ERegistryException : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -39,7 +41,8 @@ public:
         unsigned long number = 0;  // rdInteger
     };
 
-    // Reads the file; a missing or unreadable file gives an empty registry.
+    // Reads the file; a missing file gives an empty registry. ERegistryException naming the
+    // file when it cannot be read (a folder, no permission, a read error).
     static RegistryData FromFile(const std::string& fileName);
     static RegistryData FromText(std::string text);
 
@@ -60,7 +63,7 @@ std::string RegistryFileName();
 // The class library's registry object on HKEY_LOCAL_MACHINE, over the registry file.
 class TRegistry {
 public:
-    TRegistry();  // reads RegistryFileName()
+    TRegistry();  // reads RegistryFileName(), once while the file stays the same
     explicit TRegistry(RegistryData data);
 
     // Opens a key: a path starting with '\' is taken from the root, any other from the key
@@ -79,7 +82,7 @@ public:
 
 private:
     std::string FullPath(const std::string& path) const;
-    RegistryData data_;
+    std::shared_ptr<const RegistryData> data_;
     std::set<std::string> created_;  // lower-case full paths
     std::string current_;
     bool open_ = false;

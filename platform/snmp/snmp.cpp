@@ -17,6 +17,7 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
+#include "platform/snmp/exchangelog.h"
 #include "platform/snmp/nsglue.h"
 #include "platform/snmp/nsstatus.h"
 
@@ -52,6 +53,7 @@ struct Exchange {
     int command = 0;  // SNMP_MSG_GET, SNMP_MSG_GETNEXT or SNMP_MSG_SET
     std::unique_ptr<SnmpTarget> target;
     Pdu pdu;  // the sent PDU; the reply once one arrived
+    std::chrono::steady_clock::time_point started;
     // Past this the exchange ends as timed out even if the library has lost it: its own
     // time-out comes first, this is a guard against waiting for ever.
     std::chrono::steady_clock::time_point deadline;
@@ -145,6 +147,7 @@ void Complete(Exchange* ex, int status)
     ex->done = true;
     ex->status = status;
     if (status != SNMP_CLASS_ASYNC_RESPONSE) ex->pdu.set_error_status(status);
+    LogExchange(ex->command, *ex->target, ex->pdu, status, std::chrono::steady_clock::now() - ex->started);
     if (ex->async) ex->owner->finished.push_back(ex->id);
 }
 
@@ -474,6 +477,7 @@ int Snmp::Impl::Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallbac
     ex->requestId = static_cast<unsigned long>(np->reqid);
     ex->command = command;
     ex->target = target.clone();
+    ex->started = std::chrono::steady_clock::now();
     ex->pdu = pdu;
     ex->pdu.set_request_id(ex->requestId);
     netsnmp_session* ns = snmp_sess_session(s->handle);

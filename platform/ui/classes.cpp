@@ -1,6 +1,35 @@
 #include "platform/ui/classes.h"
 
+#include <QDebug>
 #include <algorithm>
+
+#include "platform/ui/eventexception.h"
+
+// ---- the dispatch's exception display ----
+
+namespace {
+
+void ReportEventException()
+{
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        qWarning("Exception in an event handler: %s", e.what());
+    } catch (...) {
+        qWarning("Exception in an event handler");
+    }
+}
+
+EventExceptionHandler g_eventExceptionHandler = &ReportEventException;
+
+}  // namespace
+
+void SetEventExceptionHandler(EventExceptionHandler handler)
+{
+    g_eventExceptionHandler = handler ? handler : &ReportEventException;
+}
+
+void HandleEventException() { g_eventExceptionHandler(); }
 
 // ---- TList ----
 

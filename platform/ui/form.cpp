@@ -2,12 +2,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 #include "platform/ui/forms.h"
+#include "platform/ui/menubar.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/stdctrls.h"
 
@@ -49,7 +49,7 @@ TForm::~TForm()
     if (keyPreview_) qApp->removeEventFilter(this);
     if (menu_) {
         // The menu belongs to its owner, not to this window.
-        if (QMenuBar* bar = menu_->MenuBar()) {
+        if (WrappingMenuBar* bar = menu_->MenuBar()) {
             bar->hide();
             bar->setParent(nullptr);
         }
@@ -104,9 +104,9 @@ void TForm::SetClientHeight(int h) { SetHeight(h + client_->y()); }
 void TForm::LayoutClient()
 {
     int top = 0;
-    QMenuBar* bar = menu_ ? menu_->MenuBar() : nullptr;
+    WrappingMenuBar* bar = menu_ ? menu_->MenuBar() : nullptr;
     if (bar) {
-        top = bar->sizeHint().height();
+        top = bar->heightForWidth(width());
         bar->setGeometry(0, 0, width(), top);
     }
     client_->setGeometry(0, top, width(), std::max(0, height() - top));
@@ -122,7 +122,7 @@ void TForm::SetMenu(TMainMenu* menu)
 {
     if (menu == menu_) return;
     if (menu_) {
-        if (QMenuBar* bar = menu_->MenuBar()) {
+        if (WrappingMenuBar* bar = menu_->MenuBar()) {
             bar->hide();
             bar->setParent(nullptr);
         }
@@ -131,7 +131,7 @@ void TForm::SetMenu(TMainMenu* menu)
     menu_ = menu;
     if (menu_) {
         menu_->SetForm(this);
-        if (QMenuBar* bar = menu_->MenuBar()) {
+        if (WrappingMenuBar* bar = menu_->MenuBar()) {
             bar->setParent(this);
             bar->show();
         }

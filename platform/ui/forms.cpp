@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "platform/ui/dialogs.h"
+#include "platform/ui/eventexception.h"
 #include "platform/ui/sysutils.h"
 
 static TApplication theApplication;
@@ -29,6 +30,15 @@ void RegisterApplicationCleanup()
 // ---- TApplication ----
 
 TApplication::TApplication() : TComponent(nullptr) {}
+
+// Forms still owned here mean that the process ends without Qt's application object going
+// first: exit() from the window system when the display went away. The screen object and the
+// window system may be gone already, so the forms are left to the process's end.
+TApplication::~TApplication()
+{
+    mainForm_ = nullptr;
+    while (ComponentCount() > 0) RemoveComponent(Components(ComponentCount() - 1));
+}
 
 AnsiString TApplication::ExeName() const
 {
@@ -96,7 +106,15 @@ int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, 
     return PlatformMessageBox(text, caption.IsEmpty() ? Title() : caption, flags);
 }
 
-void HandleEventException() { Application->HandleException(); }
+namespace {
+
+// Exceptions that leave an event handler are shown as the application shows them.
+const bool kShowsEventExceptions = [] {
+    SetEventExceptionHandler([] { Application->HandleException(); });
+    return true;
+}();
+
+}  // namespace
 
 void Sleep(unsigned milliseconds) { QThread::msleep(milliseconds); }
 

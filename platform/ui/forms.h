@@ -158,6 +158,7 @@ extern TScreen* Screen;
 class TApplication : public TComponent {
 public:
     TApplication();
+    ~TApplication() override;
 
     // The program's file as started (its full path unless set); Title defaults to its name
     // without directory and extension ("vrx6120").

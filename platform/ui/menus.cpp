@@ -2,11 +2,11 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <algorithm>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/menubar.h"
 
 // ---- TMenuItem ----
 
@@ -35,8 +35,9 @@ void TMenuItem::SetName(const AnsiString& name)
 void TMenuItem::SetCaption(const AnsiString& s)
 {
     caption_ = s;
+    // Qt draws a separator's text as a section title; a separator has none.
     action_->setSeparator(s == "-");
-    action_->setText(ToQ(s));
+    action_->setText(s == "-" ? QString() : ToQ(s));
 }
 
 bool TMenuItem::Visible() const { return action_->isVisible(); }
@@ -136,13 +137,15 @@ TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullpt
 
 TMenu::~TMenu() { delete items_; }
 
-TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner), bar_(new QMenuBar)
+TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner), bar_(new WrappingMenuBar)
 {
-    bar_->setNativeMenuBar(false);  // inside the form, where its height is counted
     items_->SetContainer(bar_);
+    bar_->SetOnHeightChanged([this] {
+        if (form_) form_->Resized();
+    });
 }
 
-QMenuBar* TMainMenu::MenuBar() const { return bar_.data(); }
+WrappingMenuBar* TMainMenu::MenuBar() const { return bar_.data(); }
 
 TMainMenu::~TMainMenu()
 {

@@ -9,7 +9,7 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
+class WrappingMenuBar;
 class QWidget;
 class TControl;
 class TForm;
@@ -78,18 +78,19 @@ protected:
     TMenuItem* items_;
 };
 
-// A form's menu bar; a form shows it once given to TForm::SetMenu.
+// A form's menu bar; a form shows it once given to TForm::SetMenu. Its items wrap onto more
+// rows when the form is too narrow for one.
 class TMainMenu : public TMenu {
 public:
     explicit TMainMenu(TComponent* owner);
     ~TMainMenu() override;
 
     // ---- the layer's side ----
-    QMenuBar* MenuBar() const;
+    WrappingMenuBar* MenuBar() const;
     void SetForm(TForm* form) { form_ = form; }
 
 private:
-    QPointer<QMenuBar> bar_;
+    QPointer<WrappingMenuBar> bar_;
     TForm* form_ = nullptr;
 };
 

@@ -108,6 +108,11 @@ TEST(AgentInput, MalformedDataFileLinesAreRefusedWithLineAndReason)
         {"fault error 1.3.6.1.2.1.1.5.0 oops", "unknown error status"},
         {"fault sometimes", "unknown fault"},
         {"sysName.0 string x", "unknown keyword \"sysName.0\""},
+        {"1.3.6.1.2.1.1.9.0 integer 5 rate=3", "rate= needs a counter or counter64"},
+        {"1.3.6.1.2.1.1.9.0 counter 5 rate=fast", "bad rate \"rate=fast\""},
+        {"table 1.3.6.1.4.1.99999.1.1 status 3 create=3..4:1", "expected create=<value>:<value it reads>"},
+        {"counters sometimes", "expected: counters still|moving"},
+        {"joined 1.3.6.1.4.1.99999.1.1", "expected: joined <entry-oid> <entry-oid>..."},
     };
     TempDir dir;
     for (const Case& c : cases) {
@@ -183,6 +188,29 @@ TEST(AgentInput, FolderLoadsItsFilesInNameOrderAndRefusesWhatTwoFilesGive)
     ToolResult r = RunProgram({AgentPath(), "--data", folder}, dir.Path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("no *.txt file"), std::string::npos) << r.err;
+}
+
+TEST(AgentInput, JoinedTablesMustHoldTheSameRows)
+{
+    TempDir dir;
+    dir.Write("joined.txt", "joined 1.3.6.1.4.1.99999.1.1 1.3.6.1.4.1.99999.2.1\n"
+                            "1.3.6.1.4.1.99999.1.1.2.1 integer 1\n"
+                            "1.3.6.1.4.1.99999.1.1.3.1 integer 1\n"
+                            "1.3.6.1.4.1.99999.2.1.2.1 integer 1\n");
+    SimAgentOptions o;
+    o.dataFile = dir.File("joined.txt");
+    { SimAgent agent(o); }  // one row in each: they agree
+
+    for (const char* extra : {"1.3.6.1.4.1.99999.1.1.3.1.7 integer 1", "1.3.6.1.4.1.99999.2.1.5.1.7 integer 1"}) {
+        SCOPED_TRACE(extra);
+        dir.Write("extra.txt", std::string(extra) + "\n");
+        ToolResult r = RunProgram({AgentPath(), "--data", dir.File("joined.txt"), "--data", dir.File("extra.txt")},
+                                  dir.Path());
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_NE(r.err.find("joined tables 1.3.6.1.4.1.99999.1.1 and 1.3.6.1.4.1.99999.2.1 differ: row 1.7 is only in"),
+                  std::string::npos)
+            << r.err;
+    }
 }
 
 TEST(AgentInput, SimAgentReportsTheRefusal)

@@ -131,9 +131,9 @@ TEST(AgentRead, GetNextCrossesTablesAndEndsTheView)
         const char* next;
     } cases[] = {
         {"0", "1.0.8802.1.1.1.1.1.1.0"},                       // before everything
-        {"1.0.8802.1.1.1.1.1.1.0", "1.3.6.1.2.1.1.1.0"},       // from one subtree to the next
+        {"1.0.8802.1.1.1.1.2.4.1.9.27", "1.3.6.1.2.1.1.1.0"},  // from one subtree to the next
         {"1.3.6.1.2.1.1.7.0", "1.3.6.1.2.1.2.1.0"},            // system group to interfaces
-        {"1.3.6.1.2.1.2.2.1.22.27", "1.3.6.1.2.1.16.19.12.0"},  // past the table
+        {"1.3.6.1.2.1.2.2.1.22.27", "1.3.6.1.2.1.16.19.11.1.1.1"},  // past the table
         {"1.3.6.1.2.1.2.2.1.9", "1.3.6.1.2.1.2.2.1.9.1"},      // a column, no instance
         {"1.3.6.1.2.1.2.2.1.9.27.5", "1.3.6.1.2.1.2.2.1.10.1"},  // between instances
         {"1.3.6.1.4.1.171.12.12.2.1.1", "1.3.6.1.4.1.171.12.12.2.1.2.1"},  // column not served
@@ -220,4 +220,31 @@ TEST(AgentRead, FrontPanelObjectsOfTheVrx6120)
     EXPECT_EQ(vbs[5].value, "1");        // RSTP
     EXPECT_EQ(vbs[6].value, "2");        // 802.1X disabled
     EXPECT_EQ(vbs[7].value, "27");       // ifNumber
+}
+
+TEST(AgentRead, CountersWithARateAdvanceWhileTheAgentRuns)
+{
+    SimAgentOptions o;
+    o.movingCounters = true;
+    o.lines = {"1.3.6.1.4.1.99999.5.0 counter 4294967000 rate=200",  // wraps after two seconds
+               "1.3.6.1.4.1.99999.6.0 counter64 5000000000 rate=7",
+               "1.3.6.1.4.1.99999.7.0 counter 42"};
+    SimAgent agent(o);
+    auto read = [&] {
+        auto vbs = Parse(Snmp(agent, "snmpget", V2c(), {"1.3.6.1.4.1.99999.5.0", "1.3.6.1.4.1.99999.6.0",
+                                                        "1.3.6.1.4.1.99999.7.0"}).out);
+        std::vector<unsigned long long> v;
+        for (const auto& vb : vbs) v.push_back(std::stoull(vb.value));
+        return v;
+    };
+    std::vector<unsigned long long> v;
+    ASSERT_TRUE(WaitFor([&] { return (v = read()).size() == 3 && v[1] >= 5000000014ull; }, 8000));
+    unsigned long long seconds = (v[1] - 5000000000ull) / 7;
+    EXPECT_EQ((v[1] - 5000000000ull) % 7, 0u);
+    EXPECT_EQ(v[0], (4294967000ull + 200 * seconds) % 4294967296ull);  // Counter32 wraps
+    EXPECT_EQ(v[2], 42u);                                               // no rate: it stays
+
+    // The default for tests: values stay as the data gives them.
+    SimAgent still;
+    EXPECT_EQ(Parse(Snmp(still, "snmpget", V2c(), {"1.3.6.1.2.1.2.2.1.10.2"}).out)[0].value, "3686400");
 }

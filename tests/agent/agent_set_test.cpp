@@ -21,6 +21,8 @@ std::string LogCol(int column, int row)
 const std::string kValid = "1.3.6.1.4.1.99999.1.1";   // valid 3 / invalid 2 in column 3
 const std::string kAction = "1.3.6.1.4.1.99999.2.1";  // add 1 / delete 2 in column 4
 const std::string kBlocked = "1.3.6.1.4.1.99999.3.1"; // type column 4: only delete 2
+const std::string kMixed = "1.3.6.1.4.1.99999.4.1";   // states and actions in column 7
+const std::string kRoute = "1.3.6.1.4.1.99999.5.1";   // index destination.mask, RowStatus 4
 
 SimAgentOptions TestTables()
 {
@@ -40,6 +42,15 @@ SimAgentOptions TestTables()
         "column " + kBlocked + ".4 rw integer range=1,2",
         kBlocked + ".2.5 string blocked",
         kBlocked + ".4.5 integer 1",
+        // createAndGo 4 makes an active row (1), createAndWait 5 one not in service (2),
+        // destroy 6 removes it; 1 and 2 are the states of an existing row.
+        "table " + kMixed + " status 7 create=4:1,5:2 delete=6 index=1..32",
+        "column " + kMixed + ".1 ro integer default index",
+        "column " + kMixed + ".2 rw string default \"\"",
+        "table " + kRoute + " rowstatus 4",
+        "column " + kRoute + ".1 ro ipaddress default index.1",
+        "column " + kRoute + ".2 ro ipaddress default index.5",
+        "column " + kRoute + ".3 rw ipaddress",
     };
     return o;
 }
@@ -252,4 +263,39 @@ TEST(AgentSet, AddAndDeleteActionsAndADeleteType)
     EXPECT_EQ(Set(agent, {type5, "i", "2"}), "noError");
     EXPECT_EQ(Get(agent, kBlocked + ".2.5"), "noSuchInstance");
     EXPECT_EQ(Set(agent, {type6, "i", "2"}), "noError");
+}
+
+TEST(AgentSet, AStatusColumnOfStatesAndActionsSaysWhatANewRowReads)
+{
+    SimAgent agent(TestTables());
+    auto status = [&](int row) { return kMixed + ".7." + std::to_string(row); };
+    EXPECT_EQ(Set(agent, {status(3), "i", "4", kMixed + ".2.3", "s", "uplink"}), "noError");
+    EXPECT_EQ(Get(agent, status(3)), "1");
+    EXPECT_EQ(Get(agent, kMixed + ".1.3"), "3");
+    EXPECT_EQ(Set(agent, {status(4), "i", "5"}), "noError");
+    EXPECT_EQ(Get(agent, status(4)), "2");
+    EXPECT_EQ(Get(agent, kMixed + ".2.4"), "");  // the default
+    EXPECT_EQ(Set(agent, {status(3), "i", "2"}), "noError");  // a state of an existing row
+    EXPECT_EQ(Get(agent, status(3)), "2");
+    EXPECT_EQ(Get(agent, kMixed + ".2.3"), "uplink");
+
+    EXPECT_EQ(Set(agent, {status(9), "i", "1"}), "noCreation");  // a state makes no row
+    EXPECT_EQ(Set(agent, {kMixed + ".2.9", "s", "x"}), "noCreation");
+    EXPECT_EQ(Set(agent, {status(33), "i", "4"}), "noCreation");  // outside index=
+    EXPECT_EQ(Set(agent, {status(3), "i", "6"}), "noError");
+    EXPECT_EQ(Get(agent, kMixed + ".2.3"), "noSuchInstance");
+    EXPECT_EQ(Get(agent, status(4)), "2");
+}
+
+TEST(AgentSet, ANewRowTakesAddressesFromItsIndexAndNeedsItsRequiredColumns)
+{
+    SimAgent agent(TestTables());
+    const std::string index = ".172.16.0.0.255.255.0.0";
+    EXPECT_EQ(Set(agent, {kRoute + ".4" + index, "i", "4"}), "inconsistentValue");  // no next hop
+    EXPECT_EQ(Get(agent, kRoute + ".4" + index), "noSuchInstance");
+    EXPECT_EQ(Set(agent, {kRoute + ".4" + index, "i", "4", kRoute + ".3" + index, "a", "10.90.90.254"}),
+              "noError");
+    EXPECT_EQ(Get(agent, kRoute + ".1" + index), "172.16.0.0");
+    EXPECT_EQ(Get(agent, kRoute + ".2" + index), "255.255.0.0");
+    EXPECT_EQ(Get(agent, kRoute + ".4" + index), "1");
 }

@@ -1,6 +1,6 @@
 // TConfigForm: the panel it is built with, its size, its first refresh, and closing while a
 // request is still reading.
-#include "tests/configform/configform_fixture.h"
+#include "tests/configform/configformfixture.h"
 
 namespace {
 

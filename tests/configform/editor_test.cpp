@@ -1,6 +1,6 @@
 // Editor forms over scalars against the simulated agent: the first read, what Set Checked
 // writes, empty rows, the single-object form and the read-only form.
-#include "tests/configform/configform_fixture.h"
+#include "tests/configform/configformfixture.h"
 
 namespace {
 

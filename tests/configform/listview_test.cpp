@@ -1,6 +1,6 @@
 // A list-view form over the System Log server table (a RowStatus table) against the simulated
 // agent: the walk, the Add and Edit pages and Delete, as the operator drives them.
-#include "tests/configform/configform_fixture.h"
+#include "tests/configform/configformfixture.h"
 
 namespace {
 
@@ -274,6 +274,36 @@ TEST_F(ListViewTest, TheEditPageWaitsForARunningWalk)
         EXPECT_EQ(Of("GETNEXT").size(), before + 2 + 4);
     });
     EXPECT_TRUE(Of("SET").empty());
+}
+
+// Edit asked from inside the walk's own row delivery (the list view's change event runs
+// while the pump delivers a row): no answer can come while it waits there, so the page opens
+// once the delivery has returned and the walk has stopped, instead of the window freezing.
+TEST_F(ListViewTest, EditClickedWhileRowsArriveOpensThePageAfterTheWalk)
+{
+    Open();
+    Run([&] {
+        agent_->Control("fault delay 100");
+        bool clicked = false, pageOpened = false;
+        bool busyAtPage = true;
+        ListView()->OnChange = TLVChangeEvent(std::function<void(TObject*, TListItem*, TItemChange)>(
+            [&](TObject*, TListItem*, TItemChange) {
+                if (clicked || ListView()->Items()->Count() != 1) return;
+                clicked = true;
+                ListView()->SetSelected(Row(0));
+                table->EditBtnClick(table->BtnPanel->EditBtn);  // returns at once
+            }));
+        OnPage([&](TSNMPPanel*) {
+            pageOpened = true;
+            busyAtPage = request->Busy;
+        });
+        Click(table->BtnPanel->RefreshBtn);
+        EXPECT_TRUE(WaitFor([&] { return pageOpened; }, 5000));
+        EXPECT_TRUE(clicked);
+        EXPECT_FALSE(busyAtPage);  // the walk ended (as any Edit ends it) before the page opened
+        ListView()->OnChange = nullptr;
+        EXPECT_TRUE(WaitFor([&] { return !request->Busy; }));
+    });
 }
 
 TEST_F(ListViewTest, ClosingTheFormWhileTheEditPageWaitsClosesItAfterTheWalk)

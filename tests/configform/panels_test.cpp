@@ -1,9 +1,11 @@
 // The generator's panels on their own: button glyphs, row layout and row operations, variable
 // formats, list-view sizes and the guards against misuse.
+#include <QDir>
 #include <QImage>
+#include <cstdlib>
 #include <unistd.h>
 
-#include "tests/configform/configform_fixture.h"
+#include "tests/configform/configformfixture.h"
 
 namespace {
 
@@ -66,6 +68,24 @@ private:
 };
 
 }  // namespace
+
+TEST_F(PanelsTest, TheRowCounterShowsItsDigitsWhole)
+{
+    TCtrlBtnPanel p(host);
+    p.CountBox->SetCaption("1024");
+    TStaticText* box = p.CountBox;
+    // The sunken frame leaves room for a full line of text, and the label below starts after it.
+    EXPECT_GE(box->contentsRect().height(), box->fontMetrics().height());
+    EXPECT_GE(box->contentsRect().width(), box->fontMetrics().horizontalAdvance("1024"));
+    EXPECT_GE(p.SamplesLabel->Top(), box->Top() + box->Height());
+    EXPECT_GE(p.SamplesLabel->Height(), p.SamplesLabel->fontMetrics().height());
+    EXPECT_GE(p.RefreshBtn->Top(), p.SamplesLabel->Top() + p.SamplesLabel->Height());
+
+    const char* buildDir = std::getenv("VRX_BUILD_DIR");
+    const QString dirName = QString(buildDir && *buildDir ? buildDir : VRX_BUILD_DIR) + "/screenshots";
+    ASSERT_TRUE(QDir().mkpath(dirName));
+    EXPECT_TRUE(p.grab().save(dirName + "/configform-counter.png", "PNG"));
+}
 
 TEST_F(PanelsTest, ButtonsShowTheGlyphFilesOfTheCurrentDirectory)
 {

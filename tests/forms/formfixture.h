@@ -26,7 +26,7 @@
 #include "platform/ui/comctrls.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/stdctrls.h"
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 
 class FeatureFormTest : public MainFormTest {
 protected:

@@ -10,7 +10,7 @@
 #include "common/qzoptionlist.h"
 #include "mainwindow/progressunit.h"
 #include "snmpvars/qzsnmpvarlist.h"
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 #include "tests/support/testsupport.h"
 
 TEST(AboutForm, ShowsTheVRX6120AndClosesWithOk)

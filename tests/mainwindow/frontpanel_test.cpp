@@ -16,7 +16,7 @@
 #include "mainwindow/tableform.h"
 #include "platform/ui/comctrls.h"
 #include "snmpvars/qzsnmprequest2leds.h"
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 
 namespace {
 

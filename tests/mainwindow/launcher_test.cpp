@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sys/stat.h>
 
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 
 namespace {
 

@@ -3,14 +3,18 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <sys/stat.h>
 
 #include "mainwindow/unit1.h"
 #include "platform/ui/buttons.h"
+#include "platform/ui/menubar.h"
+#include "platform/ui/menus.h"
 #include "snmpvars/qzsnmpsession.h"
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 #include "tests/support/simagent.h"
 
 namespace {
@@ -184,6 +188,22 @@ TEST_F(MainFormTest, LayoutAndStartState)
     EXPECT_EQ(form->RefreshPanel2->OnClick, TNotifyEvent(form, &TMainForm::RefreshPanel1Click));
     EXPECT_FALSE(form->VACM1->Enabled());  // SNMPv1
 
+    // Every top menu stands in the bar ("Single IP" and "Help" last), on as many rows as
+    // the window's width needs; the controls start below them.
+    WrappingMenuBar* bar = form->MainMenu1->MenuBar();
+    TMenuItem* tops = form->MainMenu1->Items();
+    ASSERT_GT(tops->Count(), 0);
+    for (int i = 0; i < tops->Count(); ++i) {
+        TMenuItem* top = tops->Items(i);
+        if (!top->Visible()) continue;
+        SCOPED_TRACE(top->Caption().c_str());
+        QRect r = bar->ActionGeometry(top->Action());
+        EXPECT_FALSE(r.isEmpty());
+        EXPECT_TRUE(bar->rect().contains(r));
+    }
+    EXPECT_EQ(tops->Items(tops->Count() - 1)->Caption(), "Help");
+    EXPECT_EQ(form->ClientWidget()->y(), bar->height());
+
     Make({"/I10.1.1.1", "/v3"});
     EXPECT_TRUE(form->VACM1->Enabled());
 }
@@ -223,6 +243,26 @@ TEST_F(MainFormTest, OpensAndClosesAgainstTheSimulatedAgent)
     form = nullptr;
     EXPECT_EQ(MainForm, nullptr);
     EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+// The display going away ends the process by exit() from inside the message loop, with the
+// main window and the gate form standing and their requests bound: it ends cleanly.
+TEST_F(MainFormTest, EndsCleanlyWhenThePlatformExitsTheProcess)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            SetProgramArguments({"vrx6120", "/I10.1.1.1", "/Rpublic", "/Wprivate"});
+            Application->CreateForm(MainForm);
+            form = MainForm;
+            QuickStatusReads();
+            form = nullptr;
+            Application->CreateForm(Form1);
+            QTimer::singleShot(300, qApp, [] { std::exit(3); });
+            Application->Run();
+            std::exit(4);
+        },
+        ::testing::ExitedWithCode(3), "");
 }
 
 TEST_F(MainFormTest, ClosingStopsThePanelsBeforeTheListsGo)

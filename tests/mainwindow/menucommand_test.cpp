@@ -12,7 +12,7 @@
 #include "mainwindow/menucommands.h"
 #include "mainwindow/tableform.h"
 #include "snmpvars/qzsnmpsession.h"
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 
 namespace {
 

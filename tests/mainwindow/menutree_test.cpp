@@ -3,7 +3,7 @@
 
 #include "mainwindow/featureforms.h"
 #include "mainwindow/menucommands.h"
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "mib/mibcatalog.h"
 #include "snmpvars/qzsnmprequest2edits.h"
 #include "snmpvars/qzsnmpsession.h"
-#include "tests/mainwindow/mainform_fixture.h"
+#include "tests/mainwindow/mainformfixture.h"
 #include "tests/support/simagent.h"
 
 namespace {

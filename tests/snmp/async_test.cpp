@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "tests/snmp/agent_fixture.h"
+#include "tests/snmp/agentfixture.h"
 
 namespace {
 

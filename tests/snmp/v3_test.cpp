@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "tests/snmp/agent_fixture.h"
+#include "tests/snmp/agentfixture.h"
 
 namespace {
 

@@ -69,6 +69,7 @@ SimAgent::SimAgent(const SimAgentOptions& options)
         dir_.Write("extra.txt", extra);
         args.insert(args.end(), {"--data", dir_.File("extra.txt")});
     }
+    if (!options.movingCounters) args.insert(args.end(), {"--line", "counters still"});
     dir_.Write("control.txt", "");
     args.insert(args.end(), {"--address", Address(), "--port", "0", "--log", dir_.File("agent.log"),
                              "--control", dir_.File("control.txt")});

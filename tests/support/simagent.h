@@ -23,6 +23,7 @@ struct SimAgentOptions {
     std::string dataFile;            // a file or a folder; empty: tools/agent/data/vrx6120/
     std::vector<std::string> lines;  // further data-file lines (objects, tables, users, faults)
     std::vector<std::string> args;   // further vrxagent arguments
+    bool movingCounters = false;     // counters with a rate advance; off: values stay as given
 };
 
 // One request PDU as the agent logged it: kind ("GET", "GETNEXT", "GETBULK", "SET"),

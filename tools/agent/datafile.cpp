@@ -42,15 +42,20 @@ bool ParseCount(const std::string& t, long max, long* out)
     return true;
 }
 
-// "size=..." and "range=..." options from position i on.
-bool ParseConstraints(const Tokens& t, size_t i, Ranges* size, Ranges* range, std::string* why)
+// "size=..." and "range=..." options from position i on, and "rate=<n>" where `rate` is given.
+bool ParseConstraints(const Tokens& t, size_t i, Ranges* size, Ranges* range, std::string* why,
+                      std::uint64_t* rate = nullptr)
 {
     for (; i < t.size(); ++i) {
         const std::string& s = t[i].text;
+        long n;
         if (!t[i].quoted && s.rfind("size=", 0) == 0) {
             if (!ParseRanges(s.substr(5), size, why)) return false;
         } else if (!t[i].quoted && s.rfind("range=", 0) == 0) {
             if (!ParseRanges(s.substr(6), range, why)) return false;
+        } else if (rate && !t[i].quoted && s.rfind("rate=", 0) == 0) {
+            if (!ParseCount(s.substr(5), 4294967295L, &n)) return Fail(why, "bad rate \"" + s + "\"");
+            *rate = static_cast<std::uint64_t>(n);
         } else {
             return Fail(why, "unexpected \"" + s + "\"");
         }
@@ -102,7 +107,9 @@ bool ObjectLine(AgentState& st, const Tokens& t, std::string* why)
     std::string text;
     i = TakeValue(t, i, hex, &text);
     if (!ParseValue(syntax, hex, text, &obj.value, why)) return false;
-    if (!ParseConstraints(t, i, &obj.size, &obj.range, why)) return false;
+    if (!ParseConstraints(t, i, &obj.size, &obj.range, why, &obj.rate)) return false;
+    if (obj.rate && syntax != Syntax::Counter && syntax != Syntax::Counter64)
+        return Fail(why, "rate= needs a counter or counter64");
     TablePlace p = st.mib.PlaceOf(oid);
     if (p.table) {
         auto c = p.table->columns.find(p.column);
@@ -115,6 +122,52 @@ bool ObjectLine(AgentState& st, const Tokens& t, std::string* why)
         return false;
     st.mib.objects[oid] = std::move(obj);
     st.mib.Changed();
+    return true;
+}
+
+// "create=" items: <v>, <a>..<b>, or <v>:<reads> for a value whose new row reads <reads>.
+bool ParseCreateValues(const std::string& text, Table* table, std::string* why)
+{
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t comma = text.find(',', start);
+        std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        start = comma == std::string::npos ? text.size() + 1 : comma + 1;
+        size_t colon = item.find(':');
+        Ranges values, reads;
+        if (!ParseRanges(item.substr(0, colon), &values, why)) return false;
+        if (colon != std::string::npos &&
+            (!ParseRanges(item.substr(colon + 1), &reads, why) || reads.items.size() != 1 ||
+             reads.items[0].first != reads.items[0].second ||
+             values.items[0].first != values.items[0].second))
+            return Fail(why, "expected create=<value>:<value it reads>");
+        for (const auto& r : values.items)
+            for (std::int64_t v = r.first; v <= r.second && v - r.first < 64; ++v) {
+                table->createValues.push_back(v);
+                if (colon != std::string::npos) table->createdReads[v] = reads.items[0].first;
+            }
+    }
+    return true;
+}
+
+bool JoinedLine(AgentState& st, const Tokens& t, std::string* why)
+{
+    if (t.size() < 3) return Fail(why, "expected: joined <entry-oid> <entry-oid>...");
+    std::vector<Oid> group;
+    for (size_t i = 1; i < t.size(); ++i) {
+        Oid oid;
+        if (!ParseOid(t[i].text, &oid, why)) return false;
+        group.push_back(std::move(oid));
+    }
+    st.mib.joins.push_back(std::move(group));
+    return true;
+}
+
+bool CountersLine(AgentState& st, const Tokens& t, std::string* why)
+{
+    if (t.size() != 2 || (t[1].text != "still" && t[1].text != "moving"))
+        return Fail(why, "expected: counters still|moving");
+    st.mib.countersStill = t[1].text == "still";
     return true;
 }
 
@@ -139,10 +192,7 @@ bool TableLine(AgentState& st, const Tokens& t, std::string* why)
         if (s.rfind("index=", 0) == 0) {
             if (!ParseRanges(s.substr(6), &table.index, why)) return false;
         } else if (table.kind == StatusKind::Values && s.rfind("create=", 0) == 0) {
-            if (!ParseRanges(s.substr(7), &r, why)) return false;
-            for (const auto& item : r.items)
-                for (std::int64_t v = item.first; v <= item.second && v - item.first < 64; ++v)
-                    table.createValues.push_back(v);
+            if (!ParseCreateValues(s.substr(7), &table, why)) return false;
         } else if (table.kind == StatusKind::Values && s.rfind("delete=", 0) == 0) {
             if (!ParseRanges(s.substr(7), &r, why) || r.items.size() != 1 ||
                 r.items[0].first != r.items[0].second)
@@ -160,11 +210,14 @@ bool TableLine(AgentState& st, const Tokens& t, std::string* why)
         status.access = Access::ReadWrite;
         table.columns[table.statusColumn] = status;
     }
-    for (const auto& [oid, obj] : st.mib.objects)
-        if (StartsWith(oid, table.entry) && oid.size() >= table.entry.size() + 2 &&
-            table.kind != StatusKind::None && oid[table.entry.size()] == table.statusColumn &&
-            obj.value.syntax != Syntax::Integer)
-            return Fail(why, "status instance " + OidText(oid) + " is not an integer");
+    if (table.kind != StatusKind::None) {
+        Oid status = table.entry;
+        status.push_back(table.statusColumn);
+        for (auto it = st.mib.objects.lower_bound(status);
+             it != st.mib.objects.end() && StartsWith(it->first, status); ++it)
+            if (it->first.size() > status.size() && it->second.value.syntax != Syntax::Integer)
+                return Fail(why, "status instance " + OidText(it->first) + " is not an integer");
+    }
     Oid key = table.entry;
     st.mib.tables[key] = std::move(table);
     st.mib.Changed();
@@ -216,10 +269,11 @@ bool ColumnLine(AgentState& st, const Tokens& t, std::string* why)
         return Fail(why, "the status column must be rw integer");
     Oid column = entry;
     column.push_back(number);
-    for (const auto& [o, obj] : st.mib.objects)
-        if (o.size() > column.size() && StartsWith(o, column) && obj.value.syntax != col.syntax)
-            return Fail(why, "instance " + OidText(o) + " has type " +
-                                 SyntaxName(obj.value.syntax));
+    for (auto it = st.mib.objects.lower_bound(column);
+         it != st.mib.objects.end() && StartsWith(it->first, column); ++it)
+        if (it->first.size() > column.size() && it->second.value.syntax != col.syntax)
+            return Fail(why, "instance " + OidText(it->first) + " has type " +
+                                 SyntaxName(it->second.value.syntax));
     table.columns[number] = std::move(col);
     st.mib.Changed();
     return true;
@@ -390,6 +444,8 @@ bool ApplyTokens(AgentState& state, const Tokens& t, bool atStart, std::string* 
     if (w == "user") return UserLine(state, t, atStart, why);
     if (w == "fault") return FaultLine(state, t, why);
     if (w == "unset") return UnsetLine(state, t, why);
+    if (w == "joined") return JoinedLine(state, t, why);
+    if (w == "counters") return CountersLine(state, t, why);
     if (std::isdigit(static_cast<unsigned char>(w[0])) || w[0] == '.')
         return ObjectLine(state, t, why);
     return Fail(why, "unknown keyword \"" + w + "\"");

@@ -2,6 +2,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -111,6 +113,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "vrxagent: option \"%s\": %s\n", line.c_str(), error.c_str());
             return 1;
         }
+    if (!state.mib.CheckJoins(&error)) {
+        std::fprintf(stderr, "vrxagent: %s\n", error.c_str());
+        return 1;
+    }
     if (state.communities.empty()) state.communities = {{"public", false}, {"private", true}};
 
     std::FILE* log = nullptr;
@@ -145,7 +151,17 @@ int main(int argc, char** argv)
                                               agent.Register(nullptr);
                                               agent.WriteLog(l);
                                           });
-            agent.Run(g_stop, [&] { control.Poll(); });
+            auto last = std::chrono::steady_clock::now();
+            agent.Run(g_stop, [&] {
+                control.Poll();
+                // Counters with a rate advance once a second.
+                auto now = std::chrono::steady_clock::now();
+                auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now - last).count();
+                if (seconds > 0) {
+                    state.mib.AdvanceCounters(static_cast<std::uint64_t>(seconds));
+                    last += std::chrono::seconds(seconds);
+                }
+            });
         }
     }
     if (log) std::fclose(log);

@@ -387,4 +387,53 @@ bool MibData::WritableObjectType(const Oid& oid) const
     return !oid.empty() && HasProperPrefixIn(oid, writableTypes_);
 }
 
+void MibData::AdvanceCounters(std::uint64_t seconds)
+{
+    if (countersStill || seconds == 0) return;
+    for (auto& [oid, obj] : objects) {
+        if (!obj.rate) continue;
+        obj.value.number += obj.rate * seconds;
+        if (obj.value.syntax == Syntax::Counter) obj.value.number &= 0xffffffffu;
+    }
+}
+
+std::set<Oid> MibData::RowIndexes(const Oid& entry) const
+{
+    std::set<Oid> rows;
+    for (auto it = objects.lower_bound(entry); it != objects.end() && StartsWith(it->first, entry);
+         ++it)
+        if (it->first.size() > entry.size() + 1)
+            rows.insert(Oid(it->first.begin() + static_cast<long>(entry.size()) + 1, it->first.end()));
+    return rows;
+}
+
+bool MibData::CheckJoins(std::string* why) const
+{
+    for (const std::vector<Oid>& group : joins) {
+        std::set<Oid> first = RowIndexes(group[0]);
+        for (size_t i = 1; i < group.size(); ++i) {
+            std::set<Oid> other = RowIndexes(group[i]);
+            if (other == first) continue;
+            bool inFirst = false;
+            Oid row;
+            for (const Oid& r : first)
+                if (!other.count(r)) {
+                    row = r, inFirst = true;
+                    break;
+                }
+            if (!inFirst)
+                for (const Oid& r : other)
+                    if (!first.count(r)) {
+                        row = r;
+                        break;
+                    }
+            *why = "joined tables " + OidText(group[0]) + " and " + OidText(group[i]) +
+                   " differ: row " + OidText(row) + " is only in " +
+                   OidText(inFirst ? group[0] : group[i]);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace vrxagent

@@ -72,6 +72,7 @@ struct Object {
     Value value;
     Access access = Access::Inherit;  // Inherit: the column's access, else read-only
     Ranges size, range;               // empty: the column's, else unchecked
+    std::uint64_t rate = 0;           // a counter's increase per second while the agent runs
 };
 
 struct Column {
@@ -90,6 +91,7 @@ struct Table {
     StatusKind kind = StatusKind::None;
     std::uint64_t statusColumn = 0;
     std::vector<std::int64_t> createValues;  // StatusKind::Values
+    std::map<std::int64_t, std::int64_t> createdReads;  // a create value -> what the new row reads
     bool hasDelete = false;
     std::int64_t deleteValue = 0;
     Ranges index;  // allowed single-arc indexes of new rows; empty: any
@@ -107,6 +109,16 @@ class MibData {
 public:
     std::map<Oid, Object> objects;
     std::map<Oid, Table> tables;  // by entry OID
+    // Tables walked together: each group's tables must hold the same row indexes.
+    std::vector<std::vector<Oid>> joins;
+    bool countersStill = false;  // "counters still": rates are ignored
+
+    // Adds `seconds` times its rate to every moving counter (wrapping as the type does).
+    void AdvanceCounters(std::uint64_t seconds);
+    // The row indexes of a table: every index under any of its columns.
+    std::set<Oid> RowIndexes(const Oid& entry) const;
+    // False with the first row that one joined table has and another lacks.
+    bool CheckJoins(std::string* why) const;
 
     const Object* Find(const Oid& oid) const;
     // The first readable object after `oid` (at or after it when inclusive) that starts

@@ -145,8 +145,12 @@ private:
         if (c.def != Column::Default::Index) return false;
         Oid arcs = index;
         if (c.indexArc > 0) {
-            if (static_cast<size_t>(c.indexArc) > index.size()) return false;
-            arcs = Oid{index[static_cast<size_t>(c.indexArc) - 1]};
+            // An address takes four arcs from arc n on, any other type the one arc.
+            size_t first = static_cast<size_t>(c.indexArc) - 1;
+            size_t count = c.syntax == Syntax::IpAddress ? 4 : 1;
+            if (first + count > index.size()) return false;
+            arcs = Oid(index.begin() + static_cast<long>(first),
+                       index.begin() + static_cast<long>(first + count));
         }
         v->syntax = c.syntax;
         if (c.syntax == Syntax::IpAddress) {
@@ -256,7 +260,9 @@ private:
         if (exists) return Modify(t, index, g);
         if (!create) return Fail(at, kNoCreation);
         if (!IndexAllowed(t, index)) return Fail(at, kNoCreation);
-        if (!Create(t, index, g, v, true)) return Fail(at, kInconsistentValue);
+        auto reads = t.createdReads.find(v);
+        if (!Create(t, index, g, reads == t.createdReads.end() ? v : reads->second, true))
+            return Fail(at, kInconsistentValue);
     }
 
     void ModifyRowStatusRow(const Table& t, const Oid& index, const RowGroup& g)

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "platform/ui/dialogs.h"
@@ -338,4 +339,26 @@ TEST(Form, PostedMessageArrivesOnceTheModalLoopRunsAndDiesWithTheForm)
     EXPECT_EQ(form.refreshes, 1);
     delete new RefreshingForm(nullptr);
     Application->ProcessMessages();  // the dropped message reaches no one (sanitizer build)
+}
+
+// When the window system goes away (the X server ends, the display is unplugged) Qt ends the
+// process with exit() from inside the message loop: the static objects are destroyed while
+// the forms still stand, and the process must still end with its own exit code.
+TEST(ApplicationDeathTest, EndsCleanlyWhenThePlatformExitsTheProcess)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TForm* form = nullptr;
+            Application->CreateForm(form);
+            auto* edit = new TEdit(form);
+            edit->SetParent(form);
+            auto* child = new TForm(form);
+            child->SetParent(form);
+            form->Show();
+            QTimer::singleShot(0, qApp, [] { std::exit(3); });
+            Application->Run();
+            std::exit(4);
+        },
+        ::testing::ExitedWithCode(3), "");
 }

@@ -1,4 +1,4 @@
-#include "tests/snmp/agent_fixture.h"
+#include "tests/snmp/agentfixture.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

@@ -158,6 +158,11 @@ TEST(Registry, FileLocation)
         TRegistry reg;
         ASSERT_TRUE(reg.OpenKeyReadOnly("\\SOFTWARE\\Mine"));
         EXPECT_EQ(reg.ReadString("v"), "1");
+        // The file read once serves the next registry objects, until it changes.
+        dir.Write("mine.reg", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Mine]\n\"v\"=\"22\"\n");
+        TRegistry next;
+        ASSERT_TRUE(next.OpenKeyReadOnly("\\SOFTWARE\\Mine"));
+        EXPECT_EQ(next.ReadString("v"), "22");
     }
     {
         // No file: an empty registry.
@@ -165,4 +170,31 @@ TEST(Registry, FileLocation)
         TRegistry reg;
         EXPECT_FALSE(reg.OpenKeyReadOnly("\\SOFTWARE"));
     }
+}
+
+TEST(Registry, AFileThatCannotBeReadIsNamed)
+{
+    TempDir dir;
+    // A folder where the file should be; the start reports it instead of failing in the
+    // stream library's words.
+    EnvVar own("VRX6120_REGISTRY", dir.Path().c_str());
+    try {
+        TRegistry reg;
+        ADD_FAILURE() << "no exception";
+    } catch (const ERegistryException& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot read the registry file '" + dir.Path() + "': Is a directory");
+    }
+}
+
+TEST(Registry, LongBinaryValuesOverManyLines)
+{
+    // A binary value of some megabytes, as exports of other software carry, between texts.
+    std::string text = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Big]\n\"Before\"=\"b\"\n\"Blob\"=hex:";
+    for (int line = 0; line < 40000; ++line) text += "00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,\\\n  ";
+    text += "ff\n\"After\"=\"a\"\n";
+    TRegistry reg(RegistryData::FromText(text));
+    ASSERT_TRUE(reg.OpenKeyReadOnly("\\SOFTWARE\\Big"));
+    EXPECT_TRUE(reg.ValueExists("Blob"));
+    EXPECT_EQ(reg.ReadString("Before"), "b");
+    EXPECT_EQ(reg.ReadString("After"), "a");
 }

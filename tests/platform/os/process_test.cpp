@@ -63,5 +63,5 @@ TEST(ProgramArguments, ParamCountAndParamStr)
     std::string dir = ProgramDirectory();
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '/');
-    EXPECT_EQ(access((dir + "mainwindow_os_tests").c_str(), X_OK), 0) << dir;
+    EXPECT_EQ(access((dir + "platform_os_tests").c_str(), X_OK), 0) << dir;
 }

@@ -2,13 +2,16 @@
 #include <QAction>
 #include <QImage>
 #include <QMenu>
+#include <QDir>
 #include <QTest>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "platform/ui/buttons.h"
 #include "platform/ui/comctrls.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/menubar.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/stdctrls.h"
 #include "tests/support/testsupport.h"
@@ -21,6 +24,15 @@ TNotifyEvent Count(int& n)
 }
 
 QColor PixelOf(QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); }
+
+// Saves a picture of the widget under the build tree's screenshots folder.
+void Screenshot(QWidget* w, const char* name)
+{
+    const char* buildDir = std::getenv("VRX_BUILD_DIR");
+    const QString dirName = QString(buildDir && *buildDir ? buildDir : VRX_BUILD_DIR) + "/screenshots";
+    ASSERT_TRUE(QDir().mkpath(dirName));
+    EXPECT_TRUE(w->grab().save(dirName + "/" + name, "PNG"));
+}
 
 }  // namespace
 
@@ -190,6 +202,89 @@ TEST(Menus, ItemsNestHideDisableAndClickOnlyWhenEnabled)
     delete bridge;  // takes its sub-items along, which leave their owner
     EXPECT_EQ(form.ComponentCount(), owned - 4);
     EXPECT_EQ(menu->Items()->Count(), 0);
+}
+
+TEST(Menus, ASeparatorIsALineWithoutText)
+{
+    TPopupMenu popup(nullptr);
+    const char* captions[] = {"Statistics", "-", "History"};
+    for (const char* c : captions) {
+        auto* it = new TMenuItem(&popup);
+        it->SetCaption(c);
+        popup.Items()->Add(it);
+    }
+    TMenuItem* line = popup.Items()->Items(1);
+    EXPECT_EQ(line->Caption(), "-");
+    EXPECT_TRUE(line->IsLine());
+    EXPECT_TRUE(line->Action()->text().isEmpty());
+    QMenu* menu = popup.Menu();
+    menu->adjustSize();
+    // Drawn as a thin line, not as an item row with a "-" title.
+    int itemHeight = menu->actionGeometry(popup.Items()->Items(0)->Action()).height();
+    EXPECT_LT(menu->actionGeometry(line->Action()).height(), itemHeight / 2);
+    Screenshot(menu, "menu-separator.png");
+    // A caption given later makes it an item again.
+    line->SetCaption("Alarm/Event");
+    EXPECT_FALSE(line->Action()->isSeparator());
+    EXPECT_EQ(line->Action()->text(), "Alarm/Event");
+}
+
+TEST(Menus, TheMainMenuWrapsOntoMoreRowsInANarrowForm)
+{
+    TForm form(nullptr);
+    auto* menu = new TMainMenu(&form);
+    form.SetMenu(menu);
+    const char* captions[] = {"Device Management", "Basic Configuration", "Layer 2", "Layer 3", "RMON",
+                              "Security Management", "SNMP V3", "Single IP", "Help"};
+    std::vector<TMenuItem*> tops;
+    for (const char* c : captions) {
+        auto* top = new TMenuItem(&form);
+        top->SetCaption(c);
+        menu->Items()->Add(top);
+        auto* sub = new TMenuItem(&form);
+        sub->SetCaption(AnsiString(c) + " Setting");
+        top->Add(sub);
+        tops.push_back(top);
+    }
+    WrappingMenuBar* bar = menu->MenuBar();
+    form.SetWidth(1400);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(bar->RowCount(), 1);
+    const int oneRow = bar->height();
+    EXPECT_EQ(form.ClientWidget()->y(), oneRow);
+
+    form.SetWidth(400);
+    EXPECT_GE(bar->RowCount(), 2);
+    EXPECT_EQ(bar->height(), bar->heightForWidth(400));
+    EXPECT_GT(bar->height(), oneRow);
+    EXPECT_EQ(form.ClientWidget()->y(), bar->height());  // the controls move down with it
+    QRect previous;
+    for (TMenuItem* top : tops) {
+        SCOPED_TRACE(top->Caption().c_str());
+        QRect r = bar->ActionGeometry(top->Action());
+        EXPECT_FALSE(r.isEmpty());
+        EXPECT_TRUE(bar->rect().contains(r));  // none hidden behind an overflow button
+        if (!previous.isEmpty()) {
+            EXPECT_FALSE(r.intersects(previous));
+        }
+        previous = r;
+    }
+    Screenshot(&form, "menubar-wrapped.png");
+
+    // One click opens the last menu; a hidden item gives its place up.
+    QRect help = bar->ActionGeometry(tops.back()->Action());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, help.center());
+    QMenu* helpMenu = tops.back()->Action()->menu();
+    ASSERT_NE(helpMenu, nullptr);
+    EXPECT_TRUE(helpMenu->isVisible());
+    helpMenu->hide();
+    tops[6]->SetVisible(false);
+    EXPECT_TRUE(bar->ActionGeometry(tops[6]->Action()).isEmpty());
+    form.SetWidth(1400);
+    EXPECT_EQ(bar->RowCount(), 1);
+    EXPECT_EQ(form.ClientWidget()->y(), oneRow);
+    form.Hide();
 }
 
 TEST(Menus, AHiddenItemKeepsItsEnabledStateAndItsCommand)
