@@ -130,6 +130,15 @@ void QzSNMPRequest::SetKeysFromIndex(const AnsiString& rowIndex)
     }
 }
 
+void QzSNMPRequest::HoldRowIndex(const AnsiString& rowIndex)
+{
+    heldIndex_ = rowIndex;
+    heldKeys_.clear();
+    if (rowIndex.IsEmpty()) return;
+    for (int k = 0; k < varList.keyCount && k < varList.GetCount(); ++k)
+        heldKeys_.push_back(*varList.Items(k).value);
+}
+
 QzSNMPRequest::Command QzSNMPRequest::ReadCommand() const
 {
     switch (varList.listType) {
@@ -192,7 +201,10 @@ std::vector<int> QzSNMPRequest::BuildPdu(Pdu& pdu, PduStep step)
             if (varList.listType == SVT_SV) {
                 oid += ".0";
             } else if (IsTable()) {
-                if (!haveRowIndex) rowIndex = RowIndexText(), haveRowIndex = true;
+                if (!haveRowIndex) {
+                    rowIndex = writeIndex_.IsEmpty() ? RowIndexText() : writeIndex_;
+                    haveRowIndex = true;
+                }
                 oid += AnsiString(".") + rowIndex;
             }
         }
@@ -221,6 +233,11 @@ void QzSNMPRequest::PrepareSet(const AnsiString& itemList, TStrings* values)
             }
         }
     }
+    // Keys as they were read address the row read; keys changed address what they now say.
+    bool held = IsTable() && !heldIndex_.IsEmpty() && static_cast<int>(heldKeys_.size()) == varList.keyCount;
+    for (int k = 0; held && k < varList.keyCount; ++k)
+        held = *varList.Items(k).value == heldKeys_[static_cast<size_t>(k)];
+    writeIndex_ = held ? heldIndex_ : AnsiString();
     for (int i = 0; i < varList.GetCount(); ++i) ConvertByExpression(i, false);
 }
 
@@ -258,6 +275,7 @@ bool QzSNMPRequest::ReadReply(Pdu& reply, int code, const AnsiString& message, c
     if (ended == static_cast<int>(items.size())) return false;
     if (IsTable()) SetKeysFromIndex(rowIndex);
     for (int i = 0; i < varList.GetCount(); ++i) ConvertByExpression(i, true);
+    if (IsTable()) HoldRowIndex(rowIndex);
     return IsTable();
 }
 
@@ -278,6 +296,7 @@ bool QzSNMPRequest::ReadSetReply(Pdu& reply, const std::vector<int>& items)
     }
     if (IsTable() && !items.empty()) SetKeysFromIndex(rowIndex);
     for (int i = 0; i < varList.GetCount(); ++i) ConvertByExpression(i, true);
+    if (IsTable() && !items.empty()) HoldRowIndex(rowIndex);
     return IsTable();
 }
 

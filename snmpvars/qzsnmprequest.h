@@ -75,6 +75,13 @@ public:
     AnsiString RowIndexText();
     // Fills the key columns from a row index; raises -514 when it has too few parts.
     void SetKeysFromIndex(const AnsiString& rowIndex);
+    // The row index last read or written, as it came over the wire. A table write whose key
+    // columns still hold the values that index gave addresses that index, never one rebuilt
+    // from the values: a key shown only in part (a string with a NUL, sub-identifiers above
+    // 255) still names its own row.
+    const AnsiString& HeldRowIndex() const { return heldIndex_; }
+    // Holds a row index together with the key columns' present values; empty: none.
+    void HoldRowIndex(const AnsiString& rowIndex);
 
     // ---- conversions, expressions and end of walk (the request's virtual operations) ----
     // Replaces every marker reference ("$3": item 3's value) in the expression.
@@ -129,5 +136,8 @@ private:
     void OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, AsyncContext& context);
 
     std::vector<AsyncContext*> pending_;  // one per outstanding exchange
+    AnsiString heldIndex_;
+    std::vector<AnsiString> heldKeys_;
+    AnsiString writeIndex_;  // the held index, when the keys of the write being built still hold it
     bool destroying_ = false;
 };

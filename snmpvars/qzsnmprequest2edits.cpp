@@ -17,6 +17,9 @@
 
 namespace {
 
+// Where a row keeps the index it was read under (its key cells may show it only in part).
+const int kRowIndexRole = Qt::UserRole + 1;
+
 // The event that the binding takes over on a control; null for controls it leaves alone.
 TNotifyEvent* EventOf(TControl* c)
 {
@@ -135,6 +138,7 @@ bool QzSNMPRequest2Edits::ValuesToRow()
     TListItem* item = lv->Items()->Add();
     TStrings* sub = item->SubItems();
     for (size_t p = 1; p < rowVars_.size(); ++p) sub->Add(*Request.varList.Items(rowVars_[p]).value);
+    item->setData(0, kRowIndexRole, QString::fromStdString(Request.HeldRowIndex().std()));
     // The caption fires the list view's change event on a complete row; its handler may
     // delete this binding.
     std::shared_ptr<bool> alive = Alive();
@@ -147,7 +151,10 @@ void QzSNMPRequest2Edits::RowToValues(std::vector<bool>* given)
     TListView* lv = BoundListView();
     if (!lv) return;
     TListItem* item = lv->Selected();
-    if (!item) return;
+    if (!item) {
+        Request.HoldRowIndex(AnsiString());  // the keys alone name the row
+        return;
+    }
     QzSNMPVarList& list = Request.varList;
     std::vector<int> vars = rowVars_;
     if (vars.empty()) {
@@ -169,6 +176,8 @@ void QzSNMPRequest2Edits::RowToValues(std::vector<bool>* given)
         }
         *list.Items(i).value = text;
     }
+    // A write of the row, with its keys as shown, goes to the row the operator selected.
+    Request.HoldRowIndex(AnsiString(item->data(0, kRowIndexRole).toString().toStdString()));
 }
 
 void QzSNMPRequest2Edits::ListViewSelectItem(TObject* Sender, TListItem* item, bool selected)

@@ -10,14 +10,15 @@ namespace {
 
 class EditsTest : public BindingTest {
 protected:
-    void Use(unsigned char mode, const std::vector<std::string>& lines = MoreSysLogRows())
+    void Use(unsigned char mode, const std::vector<std::string>& lines = MoreSysLogRows(),
+             const UISnmpVar* vars = SysLogVars())
     {
         Start(lines, 1, false);
         lv = new TListView(form);
         lv->SetParent(form);
         lv->SetBounds(0, 0, 640, 200);
         r = std::make_unique<QzSNMPRequest2Edits>(form);
-        r->Request.varList = QzSNMPVarList(SysLogVars(), MVT_FMV, 1);
+        r->Request.varList = QzSNMPVarList(vars, MVT_FMV, 1);
         r->Mode = mode;
         r->SetMessageControl(memo);
         form->Show();
@@ -230,6 +231,48 @@ TEST_F(EditsTest, SettingTheSelectedRowWritesItsNonKeyColumnsAtItsIndex)
     ASSERT_EQ(lv->Items()->Count(), 3);
     EXPECT_EQ(lv->Items()->Item(1)->SubItems()->Get(3), "1514");
     EXPECT_EQ(lv->Items()->Item(1)->SubItems()->Get(1), "info");
+}
+
+TEST_F(EditsTest, TheSelectedRowIsWrittenAtTheIndexItWasReadUnderWhateverItsKeyShows)
+{
+    const UISnmpVar vars[] = {
+        {"1.3.6.1.6.3.18.1.1.1.1", "Index", sxDisplayStr, acNotAccess | acImplied},
+        {"1.3.6.1.6.3.18.1.1.1.3", "Security Name", sxDisplayStr, acReadWrite},
+        {nullptr},
+    };
+    Use(0, OddCommunityRows(), vars);
+    auto* key = NewEdit();
+    auto* name = NewEdit();
+    r->BindListView(lv, true);
+    r->AssociateFormat(0, "%s{l32}", key);
+    r->AssociateFormat(1, "%s{l32}", name);
+    Read();
+    std::vector<std::string> keys;
+    for (const Row& row : Rows()) keys.push_back(row[0]);
+    ASSERT_EQ(keys, (std::vector<std::string>{"private", "pub", "pub", "public", "p,b"}));
+
+    const std::vector<std::string> indexes = OddCommunityIndexes();
+    struct Case {
+        int row;
+        const char* typedKey;  // null: the key as the row shows it
+        std::string index;     // where the write goes
+    } cases[] = {
+        {1, nullptr, indexes[0]},
+        {2, nullptr, indexes[1]},  // not the "pub" its key shows
+        {4, nullptr, indexes[2]},
+        {2, "public", "112.117.98.108.105.99"},  // a key the operator changed names its own row
+    };
+    size_t requests = Log(6).size();
+    for (const Case& c : cases) {
+        lv->SetSelected(lv->Items()->Item(c.row));
+        if (c.typedKey) key->SetText(c.typedKey);
+        name->SetText("ops");
+        r->Set(false, true);
+        auto log = Log(++requests);
+        ASSERT_EQ(log.size(), requests);
+        EXPECT_EQ(OidsOf(log.back()), (std::vector<std::string>{std::string(CommunityEntry()) + ".3." + c.index}))
+            << c.row;
+    }
 }
 
 TEST_F(EditsTest, AWriteLeavesOutWhatNeitherTheRowNorAControlGave)

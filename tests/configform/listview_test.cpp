@@ -221,6 +221,44 @@ TEST_F(ListViewTest, DeleteAsksAndWritesTheDestroyStatusOnly)
     });
 }
 
+TEST_F(ListViewTest, DeleteRemovesTheSelectedRowWhateverItsKeyShows)
+{
+    Agent(OddCommunityRows());
+    Make("CommunityStringTable1");
+    const std::vector<std::string> indexes = OddCommunityIndexes();
+    Run([&] {
+        // The key and the community name of each row.
+        auto rows = [&] {
+            std::vector<std::string> out;
+            for (int i = 0; i < ListView()->Items()->Count(); ++i)
+                out.push_back(Row(i)->Caption().std() + " " + Row(i)->SubItems()->Get(0).std());
+            return out;
+        };
+        ASSERT_EQ(rows(), (std::vector<std::string>{"private private", "pub odd-1", "pub odd-2", "public public",
+                                                    "p,b odd-3"}));
+        struct Case {
+            int row;
+            std::string index;
+            std::vector<std::string> left;
+        } cases[] = {
+            {2, indexes[1], {"private private", "pub odd-1", "public public", "p,b odd-3"}},
+            {3, indexes[2], {"private private", "pub odd-1", "public public"}},
+        };
+        size_t n = 0;
+        for (const Case& c : cases) {
+            ClickRow(c.row);
+            boxes.QueueAnswers({IDOK});
+            Click(table->BtnPanel->DeleteBtn);
+            auto sets = Of("SET", ++n);
+            ASSERT_EQ(sets.size(), n);
+            EXPECT_EQ(Bindings(sets.back()), (std::vector<std::string>{std::string(CommunityEntry()) + ".8." + c.index + "=6"}));
+            EXPECT_EQ(sets.back().status, "noError");
+            ASSERT_TRUE(WaitFor([&] { return !request->Busy; }));
+            EXPECT_EQ(rows(), c.left) << c.row;
+        }
+    });
+}
+
 TEST_F(ListViewTest, RowHintListsEveryColumn)
 {
     Open();

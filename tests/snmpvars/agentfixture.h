@@ -30,6 +30,28 @@ inline std::vector<std::string> OidsOf(const SimRequest& r)
     return oids;
 }
 
+// Community rows (next to the data file's "private" and "public") whose names a list cannot
+// show whole: "pub", "pub" NUL "x", and "p" 300 "b" (sub-identifier 300 shows as its low byte),
+// named "odd-1" to "odd-3".
+inline const char* CommunityEntry() { return "1.3.6.1.6.3.18.1.1.1"; }
+inline std::vector<std::string> OddCommunityIndexes() { return {"112.117.98", "112.117.98.0.120", "112.300.98"}; }
+inline std::vector<std::string> OddCommunityRows()
+{
+    std::vector<std::string> lines;
+    int n = 0;
+    for (const std::string& index : OddCommunityIndexes()) {
+        auto at = [&](int column) { return std::string(CommunityEntry()) + "." + std::to_string(column) + "." + index; };
+        lines.push_back(at(2) + " string odd-" + std::to_string(++n));
+        lines.push_back(at(3) + " string guest");
+        lines.push_back(at(4) + " hex 80:00:00:AB:03:02:00:00:61:20:00");
+        lines.push_back(at(5) + " string \"\"");
+        lines.push_back(at(6) + " string \"\"");
+        lines.push_back(at(7) + " integer 3");
+        lines.push_back(at(8) + " integer 1");
+    }
+    return lines;
+}
+
 // A walk driven by the request's completions, as a control binding drives it.
 struct AsyncWalk {
     QzSNMPRequest& request;
