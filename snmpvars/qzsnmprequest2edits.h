@@ -14,6 +14,8 @@
 //
 // Before a write, PrepareSet rebuilds every value from the selected row and the controls; a
 // writable variable that neither gave is left out of the write.
+// The row goes out at the index it was read under while its keys are as shown, even when the
+// shown key is not the whole index.
 #pragma once
 
 #include <QElapsedTimer>
