@@ -1,9 +1,7 @@
 #include "forms/acl/aclforms.h"
 
-#include "forms/acl/EthernetMaskInformation.h"
-#include "mainwindow/featureforms.h"
-
 void RegisterAclForms()
 {
-    RegisterFeatureForm<TEthernetMaskInformationForm>("EthernetMask1");
+    RegisterAclEthernetIpv6Forms();
+    RegisterAclIpPayloadForms();
 }

@@ -2,3 +2,6 @@
 #pragma once
 
 void RegisterAclForms();
+
+void RegisterAclEthernetIpv6Forms();  // Ethernet mask and rule, IPv6 mask and rule
+void RegisterAclIpPayloadForms();     // IP mask and rule, payload mask and rule

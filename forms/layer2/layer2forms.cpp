@@ -3,7 +3,9 @@
 void RegisterLayer2Forms()
 {
     RegisterVlanTrunkForms();
-    RegisterVlanBridgeForms();
-    RegisterStpDeviceForms();
+    RegisterVlanForms();
+    RegisterBridgeForms();
+    RegisterStpForms();
+    RegisterDeviceForms();
     RegisterConfigSnoopingForms();
 }

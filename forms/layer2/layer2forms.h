@@ -6,6 +6,8 @@
 void RegisterLayer2Forms();
 
 void RegisterVlanTrunkForms();      // static VLANs, port trunks
-void RegisterVlanBridgeForms();     // current VLANs, VLAN ports, forwarding, filtering, bridge, GARP, 802.1X, segmentation, LACP
-void RegisterStpDeviceForms();      // spanning tree, MSTP, device control, mirroring, storm control, safeguard, RMON probe
-void RegisterConfigSnoopingForms(); // summer time, 802.3, multiple configurations, IGMP and MLD snooping
+void RegisterVlanForms();           // current VLANs, VLAN ports, multicast forwarding, static filtering
+void RegisterBridgeForms();         // bridge information, GARP, 802.1X statistics, segmentation, LACP
+void RegisterStpForms();            // spanning-tree bridge and state, MSTP ports, layer-2 device control
+void RegisterDeviceForms();         // mirroring, storm control, safeguard, RMON probe, multiple configurations
+void RegisterConfigSnoopingForms(); // summer time, 802.3, IGMP and MLD router ports, MLD snooping groups

@@ -2,4 +2,4 @@
 
 #include "mainwindow/featureforms.h"
 
-void RegisterVlanBridgeForms() {}
+void RegisterVlanForms() {}

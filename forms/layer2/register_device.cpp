@@ -2,4 +2,4 @@
 
 #include "mainwindow/featureforms.h"
 
-void RegisterStpDeviceForms() {}
+void RegisterDeviceForms() {}

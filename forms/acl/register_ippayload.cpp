@@ -1,0 +1,5 @@
+#include "forms/acl/aclforms.h"
+
+#include "mainwindow/featureforms.h"
+
+void RegisterAclIpPayloadForms() {}

@@ -1,0 +1,5 @@
+#include "forms/layer2/layer2forms.h"
+
+#include "mainwindow/featureforms.h"
+
+void RegisterStpForms() {}
