@@ -1,5 +1,8 @@
+#include "forms/routing_security/ipstaticrouteform.h"
 #include "forms/routing_security/routingsecurityforms.h"
-
 #include "mainwindow/featureforms.h"
 
-void RegisterRoutingForms() {}
+void RegisterRoutingForms()
+{
+    RegisterFeatureForm<TIpStaticRouteForm>("IPStaticRoute1", &IpStaticRouteForm);
+}
