@@ -89,5 +89,6 @@ std::vector<MibFormTable> RoutingFormTables()
 {
     return {
         {"TIpStaticRouteForm IPv4 static routes", swL3IpStaticRouteEntry, MVT_UMV, 3},
+        {"TIpv6StaticRouteForm IPv6 static routes", swL3Ipv6StaticRouteEntry, MVT_UMV, 3},
     };
 }
