@@ -6,6 +6,7 @@
 #include "forms/layer2/macstatistictableformunit.h"
 #include "forms/layer2/pbridgeconfigformunit.h"
 #include "forms/layer2/portcapabilities8021dformunit.h"
+#include "forms/layer2/trafficforwardunit1.h"
 #include "forms/layer2/vlangeneralinfounit.h"
 #include "mainwindow/featureforms.h"
 
@@ -18,4 +19,5 @@ void RegisterBridgeForms()
     RegisterFeatureForm<TGARPForm>("GVRP1", &GARPForm);
     RegisterFeatureForm<TDiagnosticsInformationForm>("DiagnosticsInformation1", &DiagnosticsInformationForm);
     RegisterFeatureForm<TMacStatisticTableForm>("StatisticTable1", &MacStatisticTableForm);
+    RegisterFeatureForm<TTrafficSegmentationForm>("TrafficSegmentationTable1");
 }
