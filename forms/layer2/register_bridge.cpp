@@ -1,5 +1,17 @@
 #include "forms/layer2/layer2forms.h"
 
+#include "forms/layer2/equipmentbasicinfoformunit.h"
+#include "forms/layer2/garpformunit.h"
+#include "forms/layer2/pbridgeconfigformunit.h"
+#include "forms/layer2/portcapabilities8021dformunit.h"
+#include "forms/layer2/vlangeneralinfounit.h"
 #include "mainwindow/featureforms.h"
 
-void RegisterBridgeForms() {}
+void RegisterBridgeForms()
+{
+    RegisterFeatureForm<TEquipmentBasicInfoForm>("Test1", &EquipmentBasicInfoForm);
+    RegisterFeatureForm<TPBridgeConfigForm>("BasicConfigure2", &PBridgeConfigForm);
+    RegisterFeatureForm<TPortCapabilities8021dForm>("PortCapbility1", &PortCapabilities8021dForm);
+    RegisterFeatureForm<TVLanGeneralInfoForm>("BasicConfigure", &VLanGeneralInfoForm);
+    RegisterFeatureForm<TGARPForm>("GVRP1", &GARPForm);
+}
