@@ -31,6 +31,12 @@ protected:
         const int n = memo->Lines()->Count();
         return n ? memo->Lines()->Get(n - 1).std() : std::string();
     }
+    // Selects row i as the operator's click does, scrolled into view first.
+    static void ClickListRow(TListView* lv, int i)
+    {
+        lv->scrollToItem(lv->Items()->Item(i));
+        ClickRow(lv, i);
+    }
     // Both gate flags idle.
     bool GateOpen() const { return gate->GetIdle && gate->SetIdle; }
     // Walks of a column that the agent has been asked for since Mark(): GETNEXTs of its first row.

@@ -70,7 +70,7 @@ TEST_F(GarpTest, SetWritesTheThreeTimersOfTheSelectedPortAndReadsAgain)
 {
     StartSwitch();
     Open([&](TGARPForm* f) {
-        ClickRow(f->LV_dot1dPortGarpEntry, 1);
+        ClickListRow(f->LV_dot1dPortGarpEntry, 1);
         EXPECT_EQ(f->GarpJoinTime->Text().std(), "30");
         f->GarpJoinTime->SetText("45");
         f->GarpLeaveAllTime->SetText("2000");
@@ -91,7 +91,7 @@ TEST_F(GarpTest, ARefusedSetReopensTheGate)
 {
     StartSwitch({"fault error " + kGarp + "1 noAccess set"});
     Open([&](TGARPForm* f) {
-        ClickRow(f->LV_dot1dPortGarpEntry, 0);
+        ClickListRow(f->LV_dot1dPortGarpEntry, 0);
         Mark();
         f->SetBtnClick(f->SetBtn);
         Sets();
@@ -136,7 +136,7 @@ TEST_F(GarpTest, ATimerTakesAtMostTenDigitsFromZeroTo2147483647)
 {
     StartSwitch();
     Open([&](TGARPForm* f) {
-        ClickRow(f->LV_dot1dPortGarpEntry, 0);
+        ClickListRow(f->LV_dot1dPortGarpEntry, 0);
         struct Case {
             const char* typed;
             bool kept;
