@@ -93,5 +93,7 @@ std::vector<MibFormTable> RoutingFormTables()
         {"TARPIPV6ControlForm IPv6 neighbours", swL3ArpCtrlIpv6Entry, MVT_UMV, 2},
         {"TIPMACBindingForm IP-MAC bindings", swIpMacBindingEntry, MVT_UMV, 1},
         {"TIpMacBindBlockedForm blocked hosts", swIpMacBindingBlockedEntry, MVT_UMV, 2},
+        {"TRouteRedistributForm redistribution rules", swL3RouteRedistriEntry, MVT_UMV, 2},
+        {"TBOOTCtrlTableForm BOOTP relay servers", swL3BootpRelayServerEntry, MVT_FMV, 2},
     };
 }
