@@ -31,7 +31,7 @@ const TResComponent kComponents[] = {
     {"TLabel",        "Label3",           "GroupBox1",   12,  78, 110,  16, alNone, "Mask Flow label"},
     {"TComboBox",     "cbxMaskFlowlabel", "GroupBox1",  124,  74, 100,  21},
     {"TLabel",        "Label4",           "GroupBox1",  240,  50, 120,  16, alNone, "Address Mask State"},
-    {"TComboBox",     "cbxMaskState",     "GroupBox1",  360,  46, 100,  21},
+    {"TComboBox",     "cbxMaskState",     "GroupBox1",  366,  46,  96,  21},
     {"TLabel",        "Label5",           "GroupBox1",   12, 106, 110,  16, alNone, "Source Mask"},
     {"TEdit",         "edtSrcMask",       "GroupBox1",  124, 102, 270,  21},
     {"TLabel",        "Label6",           "GroupBox1",   12, 134, 110,  16, alNone, "Destination Mask"},
