@@ -3,8 +3,8 @@
 std::vector<MibFormTable> AllFormTables()
 {
     std::vector<MibFormTable> all;
-    for (auto group : {VlanTrunkFormTables, VlanBridgeFormTables, StpDeviceFormTables, DeviceFormTables,
-                       ConfigSnoopingFormTables,
+    for (auto group : {VlanTrunkFormTables, VlanFormTables, VlanBridgeFormTables, StpDeviceFormTables,
+                       DeviceFormTables, ConfigSnoopingFormTables,
                        AclFormTables, RoutingFormTables, SecurityFormTables}) {
         std::vector<MibFormTable> tables = group();
         all.insert(all.end(), tables.begin(), tables.end());
