@@ -1,3 +1,4 @@
+#include "forms/acl/EthernetInformationRule.h"
 #include "forms/acl/EthernetMaskInformation.h"
 #include "forms/acl/aclforms.h"
 #include "mainwindow/featureforms.h"
@@ -5,4 +6,5 @@
 void RegisterAclEthernetIpv6Forms()
 {
     RegisterFeatureForm<TEthernetMaskInformationForm>("EthernetMask1");
+    RegisterFeatureForm<TEthernetInformationRuleForm>("RuleOfEthernetInformation1", &EthernetInformationRuleForm);
 }
