@@ -233,6 +233,7 @@ void TEthernetInformationRuleForm::GetButtonClick(TObject*)
 {
     try {
         Request->Get();
+        ShowCount();  // an emptied list fires no change event
         IdleState();
         ClearFields();
     } catch (...) {

@@ -266,7 +266,7 @@ TEST_F(EthernetRuleTest, ARefusedWriteGivesEveryAccessFlagBackAndShowsTheError)
         Tick(f->cbxPermit);
         Mark();
         Click(f->AddButton);
-        EXPECT_EQ(Since("SET").size(), 1u);
+        EXPECT_EQ(Sets(1).size(), 1u);
         EXPECT_EQ(Flags(f), before);
         EXPECT_FALSE(f->StatusBar1->Panels()->Items(0)->Text().IsEmpty());
         EXPECT_EQ(f->MaskIDEdit->Text(), "");
