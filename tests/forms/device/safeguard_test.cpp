@@ -149,7 +149,9 @@ TEST_F(SafeguardTest, ARefusedSetEndsTheSequenceAndRestoresTheFlags)
         Mark();
         Click(f->btnSet);
         std::vector<SimRequest> sets = Sets(2);
-        ASSERT_EQ(sets.size(), 2u);
+        ASSERT_GE(sets.size(), 2u);
+        for (const SimRequest& r : sets)  // a slow reply may bring a retry, never a later object
+            EXPECT_TRUE(r.varbinds[0].oid == kSg + "1.0" || r.varbinds[0].oid == kSg + "2.0") << r.varbinds[0].oid;
         EXPECT_EQ(Varbinds(sets[0]), std::vector<std::string>{kSg + "1.0 integer 30"});
         EXPECT_EQ(Varbinds(sets[1]), std::vector<std::string>{kSg + "2.0 integer 20"});
         EXPECT_EQ(sets[1].status, "genErr");
