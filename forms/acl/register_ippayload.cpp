@@ -1,5 +1,6 @@
 #include "forms/acl/IPMaskInformation.h"
 #include "forms/acl/IPRule.h"
+#include "forms/acl/UserDefinedInformationRule.h"
 #include "forms/acl/aclforms.h"
 #include "mainwindow/featureforms.h"
 
@@ -7,4 +8,5 @@ void RegisterAclIpPayloadForms()
 {
     RegisterFeatureForm<TIPMaskInformationForm>("IPMaskInformation1");
     RegisterFeatureForm<TIPRuleForm>("IPRule1", &IPRuleForm);
+    RegisterFeatureForm<TUserDefinedInformationRuleForm>("PayloadRule1");
 }
