@@ -3,8 +3,9 @@
 std::vector<MibFormTable> AllFormTables()
 {
     std::vector<MibFormTable> all;
-    for (auto group : {VlanTrunkFormTables, VlanBridgeFormTables, StpDeviceFormTables, ConfigSnoopingFormTables,
-                       AclFormTables, RoutingFormTables, SecurityFormTables}) {
+    for (auto group : {VlanTrunkFormTables, VlanFormTables, BridgeFormTables, VlanBridgeFormTables,
+                       StpDeviceFormTables, ConfigSnoopingFormTables, AclFormTables, RoutingFormTables,
+                       SecurityFormTables}) {
         std::vector<MibFormTable> tables = group();
         all.insert(all.end(), tables.begin(), tables.end());
     }
