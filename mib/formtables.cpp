@@ -4,8 +4,8 @@ std::vector<MibFormTable> AllFormTables()
 {
     std::vector<MibFormTable> all;
     for (auto group : {VlanTrunkFormTables, VlanFormTables, BridgeFormTables, VlanBridgeFormTables,
-                       StpDeviceFormTables, ConfigSnoopingFormTables, AclFormTables, RoutingFormTables,
-                       SecurityFormTables}) {
+                       StpDeviceFormTables, DeviceFormTables, ConfigSnoopingFormTables, AclFormTables,
+                       RoutingFormTables, SecurityFormTables}) {
         std::vector<MibFormTable> tables = group();
         all.insert(all.end(), tables.begin(), tables.end());
     }
