@@ -1,5 +1,9 @@
 #include "forms/layer2/layer2forms.h"
 
+#include "forms/layer2/spanningtreealgorithmunit.h"
 #include "mainwindow/featureforms.h"
 
-void RegisterStpForms() {}
+void RegisterStpForms()
+{
+    RegisterFeatureForm<TSpanningTreeAlgorithmForm>("SpanningTreeAlgorithm1", &SpanningTreeAlgorithmForm);
+}
