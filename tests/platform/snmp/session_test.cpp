@@ -1,7 +1,7 @@
 // Synchronous get, get-next and set over SNMPv1 and SNMPv2c against snmpd.
 #include <chrono>
 
-#include "tests/snmp/agentfixture.h"
+#include "tests/platform/snmp/agentfixture.h"
 
 TEST_F(AgentTest, GetReadsValuesOverV1AndV2c)
 {

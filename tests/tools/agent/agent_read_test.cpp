@@ -2,7 +2,7 @@
 // security level, SMI order across tables and past the end, and the exceptions.
 #include <gtest/gtest.h>
 
-#include "tests/agent/snmptools.h"
+#include "tests/tools/agent/snmptools.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "tests/snmp/agentfixture.h"
+#include "tests/platform/snmp/agentfixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "tests/agent/snmptools.h"
+#include "tests/tools/agent/snmptools.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // PDUs, and rows made and removed by each kind of status column.
 #include <gtest/gtest.h>
 
-#include "tests/agent/snmptools.h"
+#include "tests/tools/agent/snmptools.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/agent/snmptools.h"
+#include "tests/tools/agent/snmptools.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "tests/agent/snmptools.h"
+#include "tests/tools/agent/snmptools.h"
 
 TEST(SimAgent, AgentsRunSideBySideAndStopWithTheirObject)
 {

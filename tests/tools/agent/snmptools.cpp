@@ -1,4 +1,4 @@
-#include "tests/agent/snmptools.h"
+#include "tests/tools/agent/snmptools.h"
 
 #include <fcntl.h>
 #include <poll.h>

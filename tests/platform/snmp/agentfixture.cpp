@@ -1,4 +1,4 @@
-#include "tests/snmp/agentfixture.h"
+#include "tests/platform/snmp/agentfixture.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "tests/snmp/agentfixture.h"
+#include "tests/platform/snmp/agentfixture.h"
 
 namespace {
 
