@@ -3,8 +3,18 @@
 std::vector<MibFormTable> AllFormTables()
 {
     std::vector<MibFormTable> all;
-    for (auto group : {VlanTrunkFormTables, VlanBridgeFormTables, StpDeviceFormTables, StpFormTables, ConfigSnoopingFormTables,
-                       AclFormTables, RoutingFormTables, SecurityFormTables}) {
+    // One group a line, so that groups are added without touching each other.
+    for (auto group : {
+             VlanTrunkFormTables,
+             VlanFormTables,
+             VlanBridgeFormTables,
+             StpDeviceFormTables,
+             StpFormTables,
+             ConfigSnoopingFormTables,
+             AclFormTables,
+             RoutingFormTables,
+             SecurityFormTables,
+         }) {
         std::vector<MibFormTable> tables = group();
         all.insert(all.end(), tables.begin(), tables.end());
     }

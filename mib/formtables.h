@@ -15,6 +15,7 @@ struct MibFormTable {
 
 std::vector<MibFormTable> VlanTrunkFormTables();       // mib/vlantrunkforms.cpp
 std::vector<MibFormTable> VlanBridgeFormTables();      // mib/vlanbridgeforms.cpp
+std::vector<MibFormTable> VlanFormTables();            // mib/vlanforms.cpp
 std::vector<MibFormTable> StpDeviceFormTables();       // mib/stpdeviceforms.cpp
 std::vector<MibFormTable> StpFormTables();             // mib/stpforms.cpp
 std::vector<MibFormTable> ConfigSnoopingFormTables();  // mib/configsnoopingforms.cpp
