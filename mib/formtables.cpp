@@ -7,6 +7,7 @@ std::vector<MibFormTable> AllFormTables()
     for (auto group : {
              VlanTrunkFormTables,
              VlanFormTables,
+             BridgeFormTables,
              VlanBridgeFormTables,
              StpDeviceFormTables,
              StpFormTables,

@@ -16,6 +16,7 @@ struct MibFormTable {
 std::vector<MibFormTable> VlanTrunkFormTables();       // mib/vlantrunkforms.cpp
 std::vector<MibFormTable> VlanBridgeFormTables();      // mib/vlanbridgeforms.cpp
 std::vector<MibFormTable> VlanFormTables();            // mib/vlanforms.cpp
+std::vector<MibFormTable> BridgeFormTables();          // mib/bridgeforms.cpp
 std::vector<MibFormTable> StpDeviceFormTables();       // mib/stpdeviceforms.cpp
 std::vector<MibFormTable> StpFormTables();             // mib/stpforms.cpp
 std::vector<MibFormTable> ConfigSnoopingFormTables();  // mib/configsnoopingforms.cpp
