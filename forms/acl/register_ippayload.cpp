@@ -1,5 +1,8 @@
+#include "forms/acl/IPMaskInformation.h"
 #include "forms/acl/aclforms.h"
-
 #include "mainwindow/featureforms.h"
 
-void RegisterAclIpPayloadForms() {}
+void RegisterAclIpPayloadForms()
+{
+    RegisterFeatureForm<TIPMaskInformationForm>("IPMaskInformation1");
+}
