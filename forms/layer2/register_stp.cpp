@@ -1,9 +1,11 @@
 #include "forms/layer2/layer2forms.h"
 
+#include "forms/layer2/layer2controlunit.h"
 #include "forms/layer2/spanningtreealgorithmunit.h"
 #include "mainwindow/featureforms.h"
 
 void RegisterStpForms()
 {
     RegisterFeatureForm<TSpanningTreeAlgorithmForm>("SpanningTreeAlgorithm1", &SpanningTreeAlgorithmForm);
+    RegisterFeatureForm<TLayer2ControlForm>("DeviceControl1", &Layer2ControlForm);
 }
