@@ -1,5 +1,6 @@
 #include "forms/layer2/layer2forms.h"
 
+#include "forms/layer2/aggregatorporttableformunit.h"
 #include "forms/layer2/diagnosticsinformationformunit.h"
 #include "forms/layer2/equipmentbasicinfoformunit.h"
 #include "forms/layer2/garpformunit.h"
@@ -20,4 +21,5 @@ void RegisterBridgeForms()
     RegisterFeatureForm<TDiagnosticsInformationForm>("DiagnosticsInformation1", &DiagnosticsInformationForm);
     RegisterFeatureForm<TMacStatisticTableForm>("StatisticTable1", &MacStatisticTableForm);
     RegisterFeatureForm<TTrafficSegmentationForm>("TrafficSegmentationTable1");
+    RegisterFeatureForm<TAggregatorPortTableForm>("AggreatorPortTable1", &AggregatorPortTableForm);
 }

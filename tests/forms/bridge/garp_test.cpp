@@ -152,3 +152,19 @@ TEST_F(GarpTest, ATimerTakesAtMostTenDigitsFromZeroTo2147483647)
         }
     });
 }
+
+// A read can end without its completion event (a row the binding could not take): the form
+// then still holds the gate, yet its request is idle. The next Refresh must not be refused.
+TEST_F(GarpTest, AHoldWhoseReadEndedWithoutCompletionIsGivenBack)
+{
+    StartSwitch();
+    Open([&](TGARPForm* f) {
+        f->Gate.HoldGet();
+        ASSERT_FALSE(gate->GetIdle);
+        Mark();
+        Click(f->RefreshBtn);
+        WaitIdle(f->GarpRequest);
+        EXPECT_EQ(WalksOf(kBasePort), 1u);
+        EXPECT_TRUE(GateOpen());
+    });
+}

@@ -95,16 +95,17 @@ TEST_F(TrafficSegmentationTest, SetWritesTheEightOctetsOfTheSelectedPortAndReads
 
 TEST_F(TrafficSegmentationTest, RefreshOrSetWhileTheFirstReadRunsSaysRefreshNotComplete)
 {
-    StartSwitch({"fault delay 20"});
+    StartSwitch();
+    agent->Control("fault drop 1");  // the first read waits for its retry
     RunMenu<TTrafficSegmentationForm>(
-        // At once, before the first reply: the body then runs outside the walk's own row handler.
+        // At once: the body then runs outside the walk's own row handler.
         "TrafficSegmentationTable1", [](TTrafficSegmentationForm*) { return true; },
         [&](TTrafficSegmentationForm* f) {
             ASSERT_FALSE(f->Ready);
             Click(f->BT_Get);
             f->BT_SetClick(f->BT_Set);
             EXPECT_EQ(Texts(), (std::vector<std::string>{"Refresh not complete", "Refresh not complete"}));
-            EXPECT_TRUE(WaitFor([&] { return f->Ready; }));
+            EXPECT_TRUE(WaitFor([&] { return f->Ready; }, 8000));
             EXPECT_EQ(f->LV_TrafficForward->Items()->Count(), 27);
         });
 }
@@ -130,5 +131,24 @@ TEST_F(TrafficSegmentationTest, RefreshRightAfterStopFillsTheListOnce)
         EXPECT_EQ(Captions(f->LV_TrafficForward), expected);
         EXPECT_EQ(f->StaticText1->Caption().std(), "27");
         EXPECT_TRUE(Texts().empty());
+    });
+}
+
+// A forward-port list shorter than the page's 64 boxes cannot be shown whole: the error is
+// reported and no box keeps the ports of the row selected before (a hidden box would be
+// written back with the next Set).
+TEST_F(TrafficSegmentationTest, AShortPortListIsReportedAndLeavesNoStaleBoxes)
+{
+    StartSwitch({"fault short " + kSeg + "2.5 4", kSeg + "2.27 rw hex 00 00 00 C0 80 00 00 00"});
+    Open([&](TTrafficSegmentationForm* f) {
+        ClickListRow(f->LV_TrafficForward, 26);
+        EXPECT_EQ(Checked(f), (std::vector<int>{25, 26, 33}));
+        ClickListRow(f->LV_TrafficForward, 4);
+        ASSERT_FALSE(Texts().empty());
+        EXPECT_NE(Texts().back().find("Out of range for the bit(byte) index"), std::string::npos) << Texts().back();
+        std::vector<int> ports;  // the four octets read: FF FF FF E0
+        for (int p = 1; p <= 27; ++p) ports.push_back(p);
+        EXPECT_EQ(Checked(f), ports);
+        EXPECT_EQ(f->Combo_Port->Text().std(), "5");
     });
 }
