@@ -10,6 +10,7 @@ std::vector<MibFormTable> AllFormTables()
              BridgeFormTables,
              VlanBridgeFormTables,
              StpDeviceFormTables,
+             DeviceFormTables,
              StpFormTables,
              ConfigSnoopingFormTables,
              AclFormTables,

@@ -124,7 +124,9 @@ TEST(AgentRead, WalkOfTheInterfaceTableFollowsSmiOrder)
 TEST(AgentRead, GetNextCrossesTablesAndEndsTheView)
 {
     SimAgentOptions o;
-    o.lines = {"1.3.6.1.99.9.0 integer 7"};  // the last object of all
+    // The last object of all, and one right after the interfaces table, so that the walk past
+    // the table does not depend on which objects the data folder serves after it.
+    o.lines = {"1.3.6.1.99.9.0 integer 7", "1.3.6.1.2.1.2.3.0 integer 8"};
     SimAgent agent(o);
     struct Case {
         const char* from;
@@ -133,7 +135,7 @@ TEST(AgentRead, GetNextCrossesTablesAndEndsTheView)
         {"0", "1.0.8802.1.1.1.1.1.1.0"},                       // before everything
         {"1.0.8802.1.1.1.1.2.4.1.9.27", "1.3.6.1.2.1.1.1.0"},  // from one subtree to the next
         {"1.3.6.1.2.1.1.7.0", "1.3.6.1.2.1.2.1.0"},            // system group to interfaces
-        {"1.3.6.1.2.1.2.2.1.22.27", "1.3.6.1.2.1.16.19.11.1.1.1"},  // past the table
+        {"1.3.6.1.2.1.2.2.1.22.27", "1.3.6.1.2.1.2.3.0"},          // past the table
         {"1.3.6.1.2.1.2.2.1.9", "1.3.6.1.2.1.2.2.1.9.1"},      // a column, no instance
         {"1.3.6.1.2.1.2.2.1.9.27.5", "1.3.6.1.2.1.2.2.1.10.1"},  // between instances
         {"1.3.6.1.4.1.171.12.12.2.1.1", "1.3.6.1.4.1.171.12.12.2.1.2.1"},  // column not served
