@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-#include "platform/ui/extctrls.h"
-#include "platform/ui/stdctrls.h"
+#include "platform/ui/sysutils.h"
 
 namespace {
 
@@ -149,32 +148,4 @@ AnsiString QzOptionList::LabelToValue(const AnsiString& text) const
     case Text: return item.text;
     default: return item.text + text.SubString(item.label.Length() + 1, text.Length());
     }
-}
-
-void QzOptionList::FillComboBox(TComboBox* box) const
-{
-    box->Items()->Clear();
-    for (const QzOptionItem& item : items_) box->Items()->Add(item.label);
-}
-
-void QzOptionList::FillRadioGroup(TRadioGroup* group) const
-{
-    TStrings* items = group->Items();
-    items->BeginUpdate();
-    items->Clear();
-    for (const QzOptionItem& item : items_) items->Add(item.label);
-    items->EndUpdate();
-    group->ItemsChanged();
-}
-
-void QzOptionList::SelectComboBoxItem(TComboBox* box, const AnsiString& text) const
-{
-    box->SetItemIndex(IndexOfLabel(text));
-    if (box->ItemIndex() < 0) box->SetItemIndex(IndexOfValue(text));
-}
-
-void QzOptionList::SelectRadioGroupItem(TRadioGroup* group, const AnsiString& text) const
-{
-    group->SetItemIndex(IndexOfLabel(text));
-    if (group->ItemIndex() < 0) group->SetItemIndex(IndexOfValue(text));
 }

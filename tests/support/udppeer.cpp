@@ -187,6 +187,8 @@ void UdpPeer::Flood(int ms)
                               std::chrono::milliseconds(ms)).count();
 }
 
+bool UdpPeer::FloodOver() const { return Now() >= floodUntil_; }
+
 void UdpPeer::Send(int fd, const Request& to, const std::vector<uint8_t>& datagram)
 {
     sendto(fd, datagram.data(), datagram.size(), 0, reinterpret_cast<const sockaddr*>(&to.from), sizeof to.from);

@@ -43,6 +43,8 @@ public:
     void Flood(int ms);
     // Datagrams of the flood sent so far.
     long Flooded() const { return flooded_; }
+    // True once the flood's time is over.
+    bool FloodOver() const;
 
 private:
     struct Request;
