@@ -90,5 +90,10 @@ std::vector<MibFormTable> RoutingFormTables()
     return {
         {"TIpStaticRouteForm IPv4 static routes", swL3IpStaticRouteEntry, MVT_UMV, 3},
         {"TIpv6StaticRouteForm IPv6 static routes", swL3Ipv6StaticRouteEntry, MVT_UMV, 3},
+        {"TARPIPV6ControlForm IPv6 neighbours", swL3ArpCtrlIpv6Entry, MVT_UMV, 2},
+        {"TIPMACBindingForm IP-MAC bindings", swIpMacBindingEntry, MVT_UMV, 1},
+        {"TIpMacBindBlockedForm blocked hosts", swIpMacBindingBlockedEntry, MVT_UMV, 2},
+        {"TRouteRedistributForm redistribution rules", swL3RouteRedistriEntry, MVT_UMV, 2},
+        {"TBOOTCtrlTableForm BOOTP relay servers", swL3BootpRelayServerEntry, MVT_FMV, 2},
     };
 }
