@@ -3,9 +3,20 @@
 std::vector<MibFormTable> AllFormTables()
 {
     std::vector<MibFormTable> all;
-    for (auto group : {VlanTrunkFormTables, VlanFormTables, BridgeFormTables, VlanBridgeFormTables,
-                       StpDeviceFormTables, DeviceFormTables, ConfigSnoopingFormTables, AclFormTables,
-                       RoutingFormTables, SecurityFormTables}) {
+    // One group a line, so that groups are added without touching each other.
+    for (auto group : {
+             VlanTrunkFormTables,
+             VlanFormTables,
+             BridgeFormTables,
+             VlanBridgeFormTables,
+             StpDeviceFormTables,
+             DeviceFormTables,
+             StpFormTables,
+             ConfigSnoopingFormTables,
+             AclFormTables,
+             RoutingFormTables,
+             SecurityFormTables,
+         }) {
         std::vector<MibFormTable> tables = group();
         all.insert(all.end(), tables.begin(), tables.end());
     }

@@ -19,6 +19,7 @@ std::vector<MibFormTable> VlanFormTables();            // mib/vlanforms.cpp
 std::vector<MibFormTable> BridgeFormTables();          // mib/bridgeforms.cpp
 std::vector<MibFormTable> StpDeviceFormTables();       // mib/stpdeviceforms.cpp
 std::vector<MibFormTable> DeviceFormTables();          // mib/deviceforms.cpp
+std::vector<MibFormTable> StpFormTables();             // mib/stpforms.cpp
 std::vector<MibFormTable> ConfigSnoopingFormTables();  // mib/configsnoopingforms.cpp
 std::vector<MibFormTable> AclFormTables();             // mib/aclforms.cpp
 std::vector<MibFormTable> RoutingFormTables();         // mib/routingforms.cpp
