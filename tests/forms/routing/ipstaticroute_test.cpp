@@ -264,8 +264,9 @@ TEST_F(IpStaticRouteTest, DeleteWritesOnlyInvalidToTheSelectedRoute)
         EXPECT_TRUE(WaitFor([&] { return Read(f) && f->ListView1->Items()->Count() == 2; }));
         EXPECT_EQ(f->StaticText1->Caption().std(), "2");
 
-        // While a read is outstanding, nothing is sent and the selection stays.
-        agent->Control("fault delay 300");
+        // While a read is outstanding, nothing is sent and the selection stays (each reply held long
+        // enough for a loaded machine to click in between).
+        agent->Control("fault delay 1000");
         Click(f->GetButton);
         ASSERT_TRUE(WaitFor([&] { return f->ListView1->Items()->Count() == 1; }));
         ASSERT_TRUE(f->Request->Busy);
