@@ -3,36 +3,16 @@
 // stack units.
 #pragma once
 
-#include "forms/layer2/featureframe.h"
-#include "forms/layer2/stackingportunit.h"
+#include "forms/layer2/forwardportsframe.h"
 
-class TForwardUnregisteredInformationForm : public TFeatureFormBase {
+class TForwardUnregisteredInformationForm : public TForwardPortsForm {
 public:
     explicit TForwardUnregisteredInformationForm(TComponent* Owner);
 
-    TStaticText* ST_Count;
-    TButton* RefreshBtn;
-    TButton* SetBtn;
-    TListView* LV_dot1qForwardUnregisteredEntry;
-    TScrollBox* ScrollBox1;
-    TScrollBox* ScrollBox2;
-    TScrollBox* ScrollBox3;
-    TMemo* Memo1;
+    TStackingPortUitForm*& UnregisteredPage{ForwardPage};
 
-    TStackingPortUitForm* UnregisteredPage = nullptr;
-    TStackingPortUitForm* StaticPage = nullptr;
-    TStackingPortUitForm* ForbiddenPage = nullptr;
-    QzSNMPRequest2Edits* ForwardRequest = nullptr;
-
-    void FormCreate(TObject* Sender);
-    void RefreshBtnClick(TObject* Sender);
-    void SetBtnClick(TObject* Sender);
-
-private:
-    void CreatePortPages();
-    void ClearForwardChecks();
-    void ShowCount();
-    void ReadDone(QzSNMPRequest2Controls* Sender, QzSNMPError* Result);
+protected:
+    void SetStep() override;
 };
 
 extern TForwardUnregisteredInformationForm* ForwardUnregisteredInformationForm;
