@@ -93,6 +93,17 @@ private:
     std::vector<int> saved_;
 };
 
+// Deletes an edit dialog kept in a global variable when `owner` made it, and clears the
+// variable; a dialog another form made is left alone.
+template <class D>
+void ReleaseOwnedDialog(D*& dialog, const TComponent* owner)
+{
+    if (dialog && dialog->Owner() == owner) {
+        delete dialog;
+        dialog = nullptr;
+    }
+}
+
 // The failure places of the forms.
 void ShowInMemo(TMemo* memo, const AnsiString& text);              // a new line of the memo
 void ShowInPanel(TStatusBar* bar, const AnsiString& text, int panel = 0);  // a status panel's text

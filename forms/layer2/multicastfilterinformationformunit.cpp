@@ -97,8 +97,7 @@ void TMulticastFilterInformationForm::FormCreate(TObject*)
 
 void TMulticastFilterInformationForm::ResetMulticastFields()
 {
-    for (int k = 0; k < 64; ++k)
-        if (TCheckBox* box = PortPage->PortCheck(k)) box->SetChecked(false);
+    PortPage->ClearChecks();
     ED_MulticastVID->SetText("");
     ED_MACAddress->SetText("");
     Status->SetItemIndex(-1);

@@ -86,8 +86,7 @@ void TUnicastFilterInformationForm::FormCreate(TObject*)
 
 void TUnicastFilterInformationForm::ResetUnicastFields()
 {
-    for (int k = 0; k < 64; ++k)
-        if (TCheckBox* box = PortPage->PortCheck(k)) box->SetChecked(false);
+    PortPage->ClearChecks();
     UnicastAddress->SetText("");
     ED_UnicastVID->SetText("");
     UStatus->SetItemIndex(-1);

@@ -62,10 +62,7 @@ TARPIPV6ControlForm::~TARPIPV6ControlForm()
 
 void TARPIPV6ControlForm::ReleaseDialog()
 {
-    if (ARPIPv6ControlEditForm && ARPIPv6ControlEditForm->Owner() == this) {
-        delete ARPIPv6ControlEditForm;
-        ARPIPv6ControlEditForm = nullptr;
-    }
+    ReleaseOwnedDialog(ARPIPv6ControlEditForm, this);
 }
 
 void TARPIPV6ControlForm::FormCreate(TObject*)

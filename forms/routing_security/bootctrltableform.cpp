@@ -53,10 +53,7 @@ TBOOTCtrlTableForm::~TBOOTCtrlTableForm()
 
 void TBOOTCtrlTableForm::ReleaseDialog()
 {
-    if (NewBootpCtrlForm && NewBootpCtrlForm->Owner() == this) {
-        delete NewBootpCtrlForm;
-        NewBootpCtrlForm = nullptr;
-    }
+    ReleaseOwnedDialog(NewBootpCtrlForm, this);
 }
 
 // Every handler that talks to the device shows what it catches as a line of Memo1.

@@ -63,10 +63,7 @@ TIpStaticRouteForm::TIpStaticRouteForm(TComponent* Owner) : TFeatureFormBase(Own
 TIpStaticRouteForm::~TIpStaticRouteForm()
 {
     ReleaseRequests();
-    if (IpStaticRouteEditForm && IpStaticRouteEditForm->Owner() == this) {
-        delete IpStaticRouteEditForm;
-        IpStaticRouteEditForm = nullptr;
-    }
+    ReleaseOwnedDialog(IpStaticRouteEditForm, this);
 }
 
 void TIpStaticRouteForm::FormCreate(TObject*)

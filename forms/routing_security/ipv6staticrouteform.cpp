@@ -65,10 +65,7 @@ TIpv6StaticRouteForm::~TIpv6StaticRouteForm()
 
 void TIpv6StaticRouteForm::ReleaseDialog()
 {
-    if (Ipv6StaticRouteEditForm && Ipv6StaticRouteEditForm->Owner() == this) {
-        delete Ipv6StaticRouteEditForm;
-        Ipv6StaticRouteEditForm = nullptr;
-    }
+    ReleaseOwnedDialog(Ipv6StaticRouteEditForm, this);
 }
 
 void TIpv6StaticRouteForm::FormCreate(TObject*)
