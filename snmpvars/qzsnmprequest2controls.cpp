@@ -182,7 +182,7 @@ void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
     std::shared_ptr<bool> alive = alive_;
     Inside inside(this);
     if (result.code != 0) {
-        Busy = false;
+        Busy = OthersOutstanding();
         OnGetError(&result);
         if (*alive) Fire(OnGetDone, result);
         return;
@@ -214,11 +214,15 @@ void QzSNMPRequest2Controls::FinishGet(QzSNMPError& result)
     std::shared_ptr<bool> alive = alive_;
     AfterGet();
     if (!*alive) return;
-    Busy = false;
+    Busy = OthersOutstanding();
     LastOperation = 0;
     if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
     Fire(OnGetDone, result);
 }
+
+// Called from a completion, whose own exchange still counts as outstanding: a form may send a
+// write and a read at once, and the binding stays busy until the last of them is answered.
+bool QzSNMPRequest2Controls::OthersOutstanding() const { return Mode == 1 && Request.outstanding > 1; }
 
 // Runs a copy: a handler may delete this object, and its own closure with it.
 void QzSNMPRequest2Controls::Fire(QzSNMPControlsDoneEvent event, QzSNMPError& result)
@@ -229,7 +233,7 @@ void QzSNMPRequest2Controls::Fire(QzSNMPControlsDoneEvent event, QzSNMPError& re
 // A row that could not be taken ends the read with its error; no done event follows.
 void QzSNMPRequest2Controls::ReadFailed(const AnsiString& message, int code)
 {
-    Busy = false;
+    Busy = OthersOutstanding();
     LastOperation = 0;
     QzSNMPError error;
     error.code = code;
@@ -284,14 +288,14 @@ void QzSNMPRequest2Controls::SetCompleted(QzSNMPError& result, QzSNMPVarList&)
     std::shared_ptr<bool> alive = alive_;
     Inside inside(this);
     if (result.code != 0) {
-        Busy = false;
+        Busy = OthersOutstanding();
         OnSetError(&result);
         if (*alive) Fire(OnSetDone, result);
         return;
     }
     AfterSet();
     if (!*alive) return;
-    Busy = false;
+    Busy = OthersOutstanding();
     LastOperation = 1;
     if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
     Fire(OnSetDone, result);

@@ -119,6 +119,7 @@ private:
     void FinishGet(QzSNMPError& result);
     void Fire(QzSNMPControlsDoneEvent event, QzSNMPError& result);
     void ReadFailed(const AnsiString& message, int code);
+    bool OthersOutstanding() const;
 
     TObject* messageControl_ = nullptr;
     QPointer<QObject> messageAlive_;  // the widget that shows the message control

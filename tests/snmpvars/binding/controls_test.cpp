@@ -302,6 +302,39 @@ TEST_F(ControlsTest, ASuccessfulWriteOfATableReadsItAgain)
     }
 }
 
+// A form that sends its write and, at once, a read of the table (as a delete does): the write's
+// answer must not make the binding look idle while the walk still runs, or a Refresh would start
+// a second walk that the first one's last answer ends half-way.
+TEST_F(ControlsTest, AWriteAndAReadSentTogetherKeepTheBindingBusyUntilBothAreAnswered)
+{
+    UseTable(1);
+    bool busyAtSetDone = false;
+    r->OnSetDone = QzSNMPControlsDoneEvent(std::function<void(QzSNMPRequest2Controls*, QzSNMPError*)>(
+        [&](QzSNMPRequest2Controls*, QzSNMPError*) { busyAtSetDone = r->Busy; }));
+    *r->Request.varList.Items(0).value = "2";
+    *r->Request.varList.Items(4).value = "600";
+    r->Set(false, false, "4");
+    r->Get();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_TRUE(busyAtSetDone);
+    EXPECT_EQ(r->calls, "BeforeSet;BeforeGet;AfterSet;Row;Row;Row;AfterGet;");
+    EXPECT_EQ(r->gets, 1);
+    auto log = Log(5);
+    ASSERT_EQ(log.size(), 5u);
+    EXPECT_EQ(log[0].kind, "SET");
+    for (size_t i = 1; i < log.size(); ++i) EXPECT_EQ(log[i].kind, "GETNEXT");
+
+    // A failed write beside a read: the same.
+    busyAtSetDone = false;
+    r->calls.clear();
+    *r->Request.varList.Items(0).value = "9";  // no such row
+    r->Set(false, false, "4");
+    r->Get();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_TRUE(busyAtSetDone);
+    EXPECT_EQ(r->gets, 2);
+}
+
 TEST_F(ControlsTest, ARowThatCannotBeTakenEndsTheReadWithItsError)
 {
     UseTable(1);
