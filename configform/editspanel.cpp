@@ -311,9 +311,29 @@ bool TEditsPanel::IsRowEmpty(int i)
 {
     if (!CheckIndex(i)) return true;
     const TEditRow& row = rows_[static_cast<size_t>(i)];
+    if (row.Kind == rkCustom) {
+        auto* panel = dynamic_cast<TPanel*>(row.Input);
+        return !panel || panel->Caption().IsEmpty();
+    }
     if (auto* edit = dynamic_cast<TEdit*>(row.Input)) return edit->Text().IsEmpty();
     if (auto* box = dynamic_cast<TComboBox*>(row.Input)) return box->Text().IsEmpty();
     return true;
+}
+
+void TEditsPanel::ReplaceRowInput(int i, TControl* input)
+{
+    if (!CheckIndex(i) || !input) return;
+    TEditRow& row = rows_[static_cast<size_t>(i)];
+    TControl* generated = row.Input;
+    if (request_) request_->RemoveAssociation(i);  // no binding may outlive its edit
+    input->SetParent(generated->Parent());
+    input->SetBounds(generated->Left(), generated->Top(), generated->Width(), generated->Height());
+    input->SetEnabled(generated->Enabled());
+    input->SetVisible(generated->Visible());
+    input->SetTag(i);
+    row.Input = input;
+    row.Kind = rkCustom;
+    delete generated;
 }
 
 TSNMPPanel* TEditsPanel::HolderPanel() const

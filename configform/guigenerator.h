@@ -64,12 +64,13 @@ enum TEditRowKind {
     rkText = 2,          // TEdit
     rkList = 3,          // TComboBox: a writable enumeration
     rkReadOnlyList = 4,  // TEdit, read-only: an enumeration shown as its label
+    rkCustom = 5,        // a control of the form's own (ReplaceRowInput)
 };
 
 struct TEditRow {
     int Kind = rkEnd;
     AnsiString Format;          // edit-constraint format of an edit
-    TControl* Input = nullptr;  // TEdit, or TComboBox for rkList
+    TControl* Input = nullptr;  // TEdit, TComboBox for rkList, the form's own for rkCustom
     TCheckBox* Check = nullptr;
     TLabel* Label = nullptr;
 };
@@ -98,7 +99,13 @@ public:
     void ClearRow(int i);
     void ClearRows();
     void SetRowText(int i, const AnsiString& text);
+    // A custom row is empty when its panel's caption is: the form that composes the row from
+    // several controls sets the caption to tell.
     bool IsRowEmpty(int i);
+    // Puts a control of the form's own in row i's input place (parent, bounds and enabled
+    // state of the generated input) and deletes the generated one with its association; the
+    // row becomes rkCustom, and binding the new control to the variable is the form's.
+    void ReplaceRowInput(int i, TControl* input);
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
     // Row i; a row of kind rkEnd outside the rows.

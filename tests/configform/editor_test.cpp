@@ -231,3 +231,43 @@ TEST_F(EditorTest, CloseButtonClosesTheForm)
     EXPECT_EQ(form->Requests, nullptr);  // the close released the request
     EXPECT_FALSE(form->isVisible());
 }
+
+// A form's own control in a row's place: the row keeps its place, check box and variable, and
+// the control's caption tells Set Checked whether the composed row is empty.
+TEST_F(EditorTest, ACustomRowTakesTheInputsPlaceAndItsCaptionTellsEmptiness)
+{
+    Agent();
+    Make("NetworkTime1");
+    TEditsPanel* rows = editor->EditsPanel;
+    TControl* generated = rows->RowInput(4);
+    const QRect place(generated->Left(), generated->Top(), generated->Width(), generated->Height());
+    auto* own = new TPanel(form);
+    rows->ReplaceRowInput(4, own);
+    EXPECT_EQ(rows->Row(4).Kind, rkCustom);
+    EXPECT_EQ(rows->RowInput(4), own);
+    EXPECT_EQ(own->Parent(), rows->ScrollBox());
+    EXPECT_EQ(QRect(own->Left(), own->Top(), own->Width(), own->Height()), place);
+    EXPECT_TRUE(own->Enabled());
+    for (int k = 0; k < request->AssociationCount(); ++k) EXPECT_NE(request->Association(k).varIndex, 4);
+    auto* minutes = new TEdit(own);
+    minutes->SetParent(own);
+    request->AssociateFormat(4, "%i", minutes);
+    rows->ArrangeRows(2, true);
+    EXPECT_EQ(own->Top(), place.top());
+    EXPECT_EQ(own->Width(), place.width());
+    Run([&] {
+        EXPECT_EQ(minutes->Text(), "720");
+        minutes->SetText("600");
+        rows->RowCheck(4)->SetChecked(true);
+        Click(editor->BtnPanel->SetCheckedBtn);
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, "Some items are empty!");
+        EXPECT_TRUE(Of("SET").empty());
+        own->SetCaption("-");
+        Click(editor->BtnPanel->SetCheckedBtn);
+    });
+    auto sets = Of("SET", 1);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Bindings(sets[0]), (std::vector<std::string>{Ntp(5) + "=600"}));
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
+}

@@ -105,7 +105,16 @@ protected:
                           QPoint(10, lv->visualItemRect(lv->Items()->Item(i)).center().y()));
     }
     static bool Idle(const QzSNMPRequest2Controls* r) { return r && !r->Busy; }
-    static void WaitIdle(const QzSNMPRequest2Controls* r) { EXPECT_TRUE(WaitFor([&] { return Idle(r); })); }
+    // Waits until the request is idle and the agent has logged every request it answered.
+    void WaitIdle(const QzSNMPRequest2Controls* r)
+    {
+        EXPECT_TRUE(WaitFor([&] { return Idle(r); }));
+        Settle();
+    }
+    void Settle() const
+    {
+        if (agent) agent->Sync();
+    }
     static std::vector<std::string> Captions(TListView* lv)
     {
         std::vector<std::string> out;
@@ -145,7 +154,7 @@ private:
         poll->setInterval(5);
         auto started = std::make_shared<QElapsedTimer>();
         started->start();
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, ready, body, &ran, started, ms] {
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, ready, body, &ran, started, ms] {
             F* f = dynamic_cast<F*>(QApplication::activeModalWidget());
             if (!f) {
                 if (started->elapsed() > ms) poll->deleteLater();
@@ -154,6 +163,7 @@ private:
             if (!ready(f) && started->elapsed() < ms) return;
             poll->stop();
             poll->deleteLater();
+            Settle();  // the body's Mark() then counts nothing of the opening read
             QPointer<QWidget> alive(f);
             body(f);
             ran = true;

@@ -56,6 +56,9 @@ public:
     void Control(const std::vector<std::string>& lines);
     void Control(std::initializer_list<std::string> lines) { Control(std::vector<std::string>(lines)); }
     void Control(const std::string& line) { Control(std::vector<std::string>{line}); }
+    // Returns once every request answered so far is in the log: the agent logs a request after
+    // its reply has left, so a client that saw the reply may read the log a moment too early.
+    void Sync() { Control(std::string()); }
 
     const std::string& Dir() const { return dir_.Path(); }
 

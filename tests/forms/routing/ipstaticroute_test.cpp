@@ -264,11 +264,14 @@ TEST_F(IpStaticRouteTest, DeleteWritesOnlyInvalidToTheSelectedRoute)
         EXPECT_TRUE(WaitFor([&] { return Read(f) && f->ListView1->Items()->Count() == 2; }));
         EXPECT_EQ(f->StaticText1->Caption().std(), "2");
 
-        // While a read is outstanding, nothing is sent and the selection stays (each reply held long
-        // enough for a loaded machine to click in between).
-        agent->Control("fault delay 1000");
+        // While a read is outstanding, nothing is sent and the selection stays. Each reply is
+        // held long enough for a loaded machine to click in between, and well within the
+        // request's time-out, so the read is still running when the button is clicked.
+        f->Request->Request.timeout = 1500;
+        f->Request->Request.retries = 0;
+        agent->Control("fault delay 2500");
         Click(f->GetButton);
-        ASSERT_TRUE(WaitFor([&] { return f->ListView1->Items()->Count() == 1; }));
+        ASSERT_TRUE(WaitFor([&] { return f->ListView1->Items()->Count() == 1; }, 10000));
         ASSERT_TRUE(f->Request->Busy);
         ClickRow(f->ListView1, 0);
         boxes.Clear();
@@ -277,6 +280,7 @@ TEST_F(IpStaticRouteTest, DeleteWritesOnlyInvalidToTheSelectedRoute)
         EXPECT_EQ(Texts(), std::vector<std::string>{"Get data not complete"});
         EXPECT_NE(f->ListView1->Selected(), nullptr);
         EXPECT_TRUE(f->DeleteButton->Enabled());
+        agent->Control("fault delay 0");
         WaitIdle(f->Request);
         EXPECT_TRUE(Since("SET").empty());
     });

@@ -28,7 +28,7 @@ protected:
         return out;
     }
     // Runs a click and waits for the re-read that follows the write.
-    static void ClickAndWait(TVlanStaticForm* f, TButton* b)
+    void ClickAndWait(TVlanStaticForm* f, TButton* b)
     {
         Click(b);
         WaitIdle(f->StaticRequest);

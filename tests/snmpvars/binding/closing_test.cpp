@@ -129,13 +129,19 @@ TEST_F(ClosingTest, AFormThatRefusesTheCloseKeepsAWorkingBinding)
     h.refuse = true;
     CloseAtRow(2);
     QTimer::singleShot(0, form, [this] { r->Get(); });
-    QTimer::singleShot(300, form, [this] {
-        // Still open; the binding reads the whole table again.
+    // Once the first read has ended (however slow the machine), the form is still open and the
+    // binding reads the whole table again.
+    QTimer next;
+    next.setInterval(10);
+    QObject::connect(&next, &QTimer::timeout, form, [this, &next] {
+        if (!r || r->Busy || queries < 1) return;
+        next.stop();
         lv->OnChange = nullptr;
         r->Get();
         h.refuse = false;
         form->Close();
     });
+    next.start();
     EXPECT_EQ(form->ShowModal(), mrCancel);
     EXPECT_EQ(queries, 2);  // refused once, then agreed
     EXPECT_EQ(closes, 1);
