@@ -223,3 +223,30 @@ TEST_F(MstpPortStateTest, AFailedWriteUnderRstpLeavesTheHelloTimeToTheNextWrite)
         }
     });
 }
+
+// While a write is on its way (the switch swallows its first try), Set in the dialog sends
+// nothing and leaves the dialog open. Under MSTP the rows stay until the write is done.
+TEST_F(MstpPortStateTest, SetWhileAWriteIsOnItsWaySendsNothing)
+{
+    StartSwitch({std::string(kVersion) + " integer 2"});
+    RunMenu<TMSTPPortStateForm>("PortStateInformation1", Listed, [&](TMSTPPortStateForm* f) {
+        EXPECT_EQ(f->lblSTPVersion->Caption().std(), "mstp");
+        agent->Control("fault drop 1");
+        Mark();
+        Edit(f, 5, [](TMSTPPortStateEditForm* d) { d->edtExtPathCost->SetText("111"); });
+        ASSERT_TRUE(f->PortRequest->Busy);
+        Edit(
+            f, 6,
+            [&](TMSTPPortStateEditForm* d) {
+                Click(d->btnEdit);
+                EXPECT_TRUE(d->isVisible());
+            },
+            false);
+        WaitIdle(f->PortRequest);
+        auto sets = Sets(2);
+        ASSERT_EQ(sets.size(), 2u);  // the swallowed write and its retry, both for port 5
+        EXPECT_EQ(sets[0].status, "dropped");
+        EXPECT_EQ(sets[1].status, "noError");
+        for (const SimRequest& s : sets) EXPECT_EQ(Varbinds(s)[2], At(5, 5, 111));
+    });
+}
