@@ -119,15 +119,31 @@ AnsiString QzSNMPRequest::RowIndexText()
     return text;
 }
 
-void QzSNMPRequest::SetKeysFromIndex(const AnsiString& rowIndex)
+AnsiString QzSNMPRequest::SetKeysFromIndex(const AnsiString& rowIndex)
 {
     if (varList.keyCount > varList.GetCount()) ThrowShortIndex();
+    // No keys: the read index is all that names the row.
+    if (varList.keyCount == 0) return rowIndex;
     AnsiString rest = rowIndex;
     for (int k = 0; k < varList.keyCount; ++k) {
         if (rest.IsEmpty()) ThrowShortIndex();
         if (!varList.IsReadable(k)) *varList.Items(k).lastOid = ColumnOid(k) + "." + rowIndex;
         rest = IndexToValue(k, rest);
     }
+    if (rest.IsEmpty()) return rowIndex;
+    // A column of another table may carry more index parts than the keys name (port.instance
+    // read beside a table of ports): only the parts the keys took name the row.
+    auto parts = [](const AnsiString& text) {
+        int n = 1;
+        for (int c = 1; c <= text.Length(); ++c)
+            if (text[c] == '.') ++n;
+        return n;
+    };
+    int keep = parts(rowIndex) - parts(rest);
+    int end = 0;
+    while (keep > 0 && end < rowIndex.Length())
+        if (rowIndex[++end] == '.') --keep;
+    return rowIndex.SubString(1, end - 1);
 }
 
 void QzSNMPRequest::HoldRowIndex(const AnsiString& rowIndex)
@@ -273,9 +289,10 @@ bool QzSNMPRequest::ReadReply(Pdu& reply, int code, const AnsiString& message, c
             rowIndex = newOid.SubString(column.Length() + 2, newOid.Length());
     }
     if (ended == static_cast<int>(items.size())) return false;
-    if (IsTable()) SetKeysFromIndex(rowIndex);
+    AnsiString named;
+    if (IsTable()) named = SetKeysFromIndex(rowIndex);
     for (int i = 0; i < varList.GetCount(); ++i) ConvertByExpression(i, true);
-    if (IsTable()) HoldRowIndex(rowIndex);
+    if (IsTable()) HoldRowIndex(named);
     return IsTable();
 }
 
@@ -294,9 +311,10 @@ bool QzSNMPRequest::ReadSetReply(Pdu& reply, const std::vector<int>& items)
             newOid.SubString(1, column.Length() + 1) == column + ".")
             rowIndex = newOid.SubString(column.Length() + 2, newOid.Length());
     }
-    if (IsTable() && !items.empty()) SetKeysFromIndex(rowIndex);
+    AnsiString named;
+    if (IsTable() && !items.empty()) named = SetKeysFromIndex(rowIndex);
     for (int i = 0; i < varList.GetCount(); ++i) ConvertByExpression(i, true);
-    if (IsTable() && !items.empty()) HoldRowIndex(rowIndex);
+    if (IsTable() && !items.empty()) HoldRowIndex(named);
     return IsTable();
 }
 

@@ -73,8 +73,9 @@ public:
     AnsiString ColumnOid(int i) const;
     // The row index of the key columns' values (slot 2), joined with ".".
     AnsiString RowIndexText();
-    // Fills the key columns from a row index; raises -514 when it has too few parts.
-    void SetKeysFromIndex(const AnsiString& rowIndex);
+    // Fills the key columns from a row index; raises -514 when it has too few parts. Returns
+    // the leading parts the keys took (the whole index when the list has no keys).
+    AnsiString SetKeysFromIndex(const AnsiString& rowIndex);
     // The row index last read or written, as it came over the wire. A table write whose key
     // columns still hold the values that index gave addresses that index, never one rebuilt
     // from the values: a key shown only in part (a string with a NUL, sub-identifiers above

@@ -5,6 +5,7 @@
 #include "forms/layer2/igmprouterportsunit.h"
 #include "forms/layer2/mld_snoopinggroupunit.h"
 #include "forms/layer2/mld_snoopingrouterportsunit.h"
+#include "forms/layer2/summertime.h"
 #include "mainwindow/featureforms.h"
 
 void RegisterConfigSnoopingForms()
@@ -14,4 +15,5 @@ void RegisterConfigSnoopingForms()
     RegisterFeatureForm<TIGMPRouterPortsForm>("IGMPRouterPorts1", &IGMPRouterPortsForm);
     RegisterFeatureForm<TMLD_SnoopingGroupForm>("GroupInformation2", &MLD_SnoopingGroupForm);
     RegisterFeatureForm<TMLD_SnoopingRouterPortsForm>("RouterPorts1", &MLD_SnoopingRouterPortsForm);
+    RegisterFeatureForm<TSummerTimeForm>("SummerTime1");
 }

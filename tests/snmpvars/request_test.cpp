@@ -471,6 +471,30 @@ TEST_F(RequestTest, KeysOfASparseRowComeFromTheColumnsThatHaveIt)
     EXPECT_FALSE(r.Get(false));
 }
 
+TEST_F(RequestTest, AColumnOfAnotherTableWithALongerIndexDoesNotMoveTheWrite)
+{
+    // Column 2 of a second table is indexed port.instance; the key takes the port alone, so
+    // a write of the ports table goes to the port, not to port.instance.
+    const char* other = "1.3.6.1.4.1.99999.3.1.2";
+    Start(With(kPortLines, {std::string(other) + ".1.0 integer 11", std::string(other) + ".2.0 integer 12",
+                            std::string(other) + ".3.0 integer 13"}));
+    const UISnmpVar vars[] = {kPortVars[0], {other, "Number", sxInteger, acReadOnly}, kPortVars[2], {nullptr}};
+    QzSNMPRequest r;
+    r.varList = QzSNMPVarList(vars, MVT_FMV, 1);
+    EXPECT_EQ(WalkSync(r), (std::vector<Row>{{"1", "11", "10"}, {"2", "12", "100"}, {"3", "13", "1000"}}));
+    r.varList = QzSNMPVarList(vars, MVT_FMV, 1);
+    ASSERT_TRUE(r.Get(true));
+    ASSERT_TRUE(r.Get(false));
+    EXPECT_EQ(r.HeldRowIndex(), "2");
+    *r.varList.Items(2).value = "555";
+    r.Set(false);
+    auto log = Log(7);  // the walk's four steps, two more, the set
+    ASSERT_EQ(log.size(), 7u);
+    EXPECT_EQ(OidsOf(log.back()), (std::vector<std::string>{Col(3, "2")}));
+    EXPECT_EQ(log.back().status, "noError");
+    EXPECT_EQ(log.back().varbinds[0].value, "555");
+}
+
 TEST_F(RequestTest, AColumnsWalkDoesNotRunIntoALongerColumnNumber)
 {
     Start({"1.3.6.1.4.1.99999.1.1.2.1 string port1", "1.3.6.1.4.1.99999.1.1.2.2 string port2",

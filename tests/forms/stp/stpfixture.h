@@ -1,6 +1,6 @@
-// The spanning-tree and device-control forms' tests: the security forms' fixture (screenshots,
-// rows by caption, message texts) and a progress dialog driven from the test, so that its
-// thirty one-second ticks pass at once.
+// The spanning-tree and device-control forms' tests: the device forms' fixture (screenshots,
+// rows by caption, message texts, windows shown inside the driven one, SET varbinds) and a
+// progress dialog driven from the test, so that its thirty one-second ticks pass at once.
 #pragma once
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "mainwindow/progressunit.h"
-#include "tests/forms/security/securityfixture.h"
+#include "tests/forms/device/devicefixture.h"
 
 // What a progress dialog showed while the test drove it.
 struct ProgressSeen {
@@ -21,7 +21,7 @@ struct ProgressSeen {
     size_t setsWhenShown = 0;
 };
 
-class StpFormTest : public SecurityFormTest {
+class StpFormTest : public DeviceFormTest {
 protected:
     // Once a progress dialog shows (held in its global variable), its timer ticks every millisecond and each
     // tick is counted; the watch ends with the dialog.
