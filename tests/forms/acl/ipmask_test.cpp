@@ -237,6 +237,7 @@ TEST_F(IPMaskTest, ARefusedWriteOrDeleteShowsItsFailureAfterTheRereadAndGivesThe
         auto refused = [&](std::function<void()> press) {
             Mark();
             press();
+            Settle();  // the write and the re-read are answered; their log lines may lag
             const std::vector<SimRequest> after = Since();
             ASSERT_FALSE(after.empty());
             EXPECT_EQ(after.front().kind, "SET");

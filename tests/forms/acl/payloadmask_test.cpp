@@ -177,6 +177,7 @@ TEST_F(PayloadMaskTest, ARefusedDeleteIsShownAfterTheRereadWithTheFlagsBack)
         ClickRow(f->ListView1, 0);
         Mark();
         Click(f->DeleteButton);
+        Settle();  // the write and the re-read are answered; their log lines may lag
         const std::vector<SimRequest> after = Since();
         ASSERT_FALSE(after.empty());
         EXPECT_EQ(after.front().kind, "SET");

@@ -69,6 +69,7 @@ TEST_F(Dot3Test, ThePauseFormReadsTheSelectedPortsCountersAtItsInstance)
 
         Mark();
         ClickRow(f->ListView1, 4);
+        Settle();
         EXPECT_EQ(GetOids(Since("GET")), (std::vector<std::string>{kPause + "3.5", kPause + "4.5"}));
         EXPECT_EQ(f->CounterRequest->Mode, 0);
         EXPECT_EQ(Value(f, 0), "5000");
@@ -217,6 +218,7 @@ TEST_F(Dot3Test, TheControlFormShowsThePauseCapabilityAndTheUnknownOpcodesOfTheP
 
         Mark();
         ClickRow(f->ListView1, 1);
+        Settle();
         EXPECT_EQ(GetOids(Since("GET")), std::vector<std::string>{kControl + "2.2"});
         EXPECT_TRUE(f->CheckBox[0]->Checked());
         EXPECT_EQ(Value(f, 0), "6");
