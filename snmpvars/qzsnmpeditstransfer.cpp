@@ -316,7 +316,12 @@ bool QzSNMPRequest2Edits::ReadControls(_EditAssociation_s& r, QzOptionList* opts
     if (IsNoValue(text)) return false;
     if (opts) text = opts->LabelToValue(text);
     // Typed text that is no number is no value of a numeric object (nor an index of a row).
-    else if (edit && r.count == 1 && IsWholeNumberSyntax(r.syntax) && !IsDecimalText(text)) ThrowBadValue();
+    else if (edit && r.count == 1 && IsWholeNumberSyntax(r.syntax)) {
+        if (!IsDecimalText(text)) ThrowBadValue();
+        // Nor one beyond the object's type: it would wrap and be written as another number.
+        if (r.syntax == sxInteger) ReadSigned32Checked(text);
+        else if (r.syntax == sxCounter || r.syntax == sxGauge || r.syntax == sxUInteger) ReadUnsigned32Checked(text);
+    }
     part = TextToOctets(text, r.syntax).bytes();
     return true;
 }

@@ -295,6 +295,31 @@ TEST_F(TransferTest, ErrorsOfTheTransfer)
     EXPECT_EQ(text, "(QzSNMP++) Bad syntax of the associated SNMP variable's (partial) data!");
     EXPECT_EQ(RaisedCode([&] { r->ControlsToValues(0); }), -517);
 
+    // A number typed beyond its object's type is refused, not wrapped into another number.
+    struct Beyond {
+        int syntax;
+        const char* text;
+        bool refused;
+    };
+    for (const Beyond& b : {Beyond{sxInteger, "2147483647", false}, Beyond{sxInteger, "-2147483648", false},
+                            Beyond{sxInteger, "2147483648", true}, Beyond{sxInteger, "4294967396", true},
+                            Beyond{sxGauge, "4294967295", false}, Beyond{sxGauge, "4294967296", true},
+                            Beyond{sxUInteger, "-1", true}, Beyond{sxCounter, "99999999999", true}}) {
+        SCOPED_TRACE(b.text);
+        Use(b.syntax);
+        auto* e = c->Make<TEdit>();
+        r->AssociateFormat(0, "%s", e);
+        Value() = "7";
+        e->SetText(b.text);
+        if (b.refused) {
+            EXPECT_EQ(RaisedCode([&] { r->ControlsToValues(0); }), -518);
+            EXPECT_EQ(Value(), "7");
+        } else {
+            r->ControlsToValues(0);
+            EXPECT_EQ(Value(), b.text);
+        }
+    }
+
     // A failure stops the transfer: earlier variables have their new texts, the failing one
     // keeps its old text.
     r->Request.varList = MakeList({Var(sxDisplayStr), Var(sxInteger), Var(sxInteger)});
