@@ -1,10 +1,14 @@
 #include "platform/ui/menubar.h"
 
+#include <QAccessible>
 #include <QActionEvent>
+#include <QApplication>
 #include <QCursor>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcutEvent>
 #include <QStyle>
 #include <QStyleOptionMenuItem>
 #include <algorithm>
@@ -14,6 +18,10 @@ WrappingMenuBar::WrappingMenuBar(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_Hover);
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::NoFocus);  // it takes the focus only in keyboard mode
+    // F10 and Alt reach whichever control has the focus; the bar watches for them.
+    qApp->installEventFilter(this);
+    InstallMenuBarAccessibility();
 }
 
 QSize WrappingMenuBar::ItemSize(QAction* action) const
@@ -94,6 +102,13 @@ QAction* WrappingMenuBar::ActionAt(const QPoint& point) const
     return nullptr;
 }
 
+std::vector<QAction*> WrappingMenuBar::Items() const
+{
+    std::vector<QAction*> items;
+    for (const Placed& p : placed_) items.push_back(p.action);
+    return items;
+}
+
 void WrappingMenuBar::Relayout()
 {
     int before = rows_;
@@ -110,6 +125,10 @@ void WrappingMenuBar::actionEvent(QActionEvent* e)
         if (open_ == e->action()) open_ = nullptr;
     }
     Relayout();
+    if (keyboard_ && (!hot_ || ActionGeometry(hot_).isEmpty())) SetKeyboardMode(false);
+    GrabMnemonics();
+    // Items come, go, are hidden or renamed: clients read the children again.
+    NotifyAccessible(QAccessible::ObjectReorder, nullptr);
 }
 
 void WrappingMenuBar::changeEvent(QEvent* e)
@@ -131,7 +150,7 @@ void WrappingMenuBar::InitOption(QStyleOptionMenuItem* option, QAction* action, 
         option->state |= QStyle::State_Selected;
         if (open_ == action) option->state |= QStyle::State_Sunken;
     }
-    if (open_) option->state |= QStyle::State_HasFocus;
+    if (open_ || keyboard_) option->state |= QStyle::State_HasFocus;
     option->menuRect = this->rect();
     option->menuItemType = QStyleOptionMenuItem::Normal;
     option->checkType = QStyleOptionMenuItem::NotCheckable;
@@ -157,11 +176,12 @@ void WrappingMenuBar::paintEvent(QPaintEvent*)
     }
 }
 
-void WrappingMenuBar::Open(QAction* action)
+void WrappingMenuBar::Open(QAction* action, bool byKeys)
 {
-    hot_ = action;
+    SetHot(action);
     QMenu* menu = action->menu();
     if (!menu) {
+        if (keyboard_) SetKeyboardMode(false);
         update();
         action->trigger();
         return;
@@ -170,11 +190,47 @@ void WrappingMenuBar::Open(QAction* action)
     update();
     connect(menu, &QMenu::aboutToHide, this, &WrappingMenuBar::MenuHidden, Qt::UniqueConnection);
     menu->popup(mapToGlobal(ActionGeometry(action).bottomLeft() + QPoint(0, 1)));
+    if (byKeys) {
+        for (QAction* a : menu->actions()) {
+            if (a->isVisible() && !a->isSeparator() && a->isEnabled()) {
+                menu->setActiveAction(a);
+                break;
+            }
+        }
+    }
+}
+
+void WrappingMenuBar::Press(QAction* action)
+{
+    if (!action || !action->isEnabled() || ActionGeometry(action).isEmpty()) return;
+    if (open_ == action) {
+        action->menu()->hide();
+        return;
+    }
+    if (open_) {
+        switching_ = true;
+        open_->menu()->hide();
+        switching_ = false;
+        open_ = nullptr;
+    }
+    Open(action, true);
 }
 
 void WrappingMenuBar::MenuHidden()
 {
+    if (switching_) return;
+    QAction* was = open_;
     open_ = nullptr;
+    if (escaped_ && was) {
+        // Esc closes the menu and leaves its item lit in keyboard mode, as on a QMenuBar.
+        escaped_ = false;
+        SetHot(was);
+        SetKeyboardMode(true);
+        update();
+        return;
+    }
+    escaped_ = false;
+    SetKeyboardMode(false);
     hot_ = underMouse() ? ActionAt(mapFromGlobal(QCursor::pos())) : nullptr;
     update();
 }
@@ -183,13 +239,13 @@ void WrappingMenuBar::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() != Qt::LeftButton) return;
     QAction* a = ActionAt(e->position().toPoint());
-    if (a && a->isEnabled() && a != open_) Open(a);
+    if (a && a->isEnabled() && a != open_) Open(a, false);
 }
 
 void WrappingMenuBar::mouseMoveEvent(QMouseEvent* e)
 {
     QAction* a = ActionAt(e->position().toPoint());
-    if (a != hot_ && !open_) {
+    if (a != hot_ && !open_ && !keyboard_) {
         hot_ = a && a->isEnabled() ? a : nullptr;
         update();
     }
@@ -197,7 +253,7 @@ void WrappingMenuBar::mouseMoveEvent(QMouseEvent* e)
 
 void WrappingMenuBar::leaveEvent(QEvent*)
 {
-    if (!open_ && hot_) {
+    if (!open_ && !keyboard_ && hot_) {
         hot_ = nullptr;
         update();
     }
