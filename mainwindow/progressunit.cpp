@@ -1,5 +1,7 @@
 #include "mainwindow/progressunit.h"
 
+#include <algorithm>
+
 TProgressForm* ProgressForm = nullptr;
 TProgressForm2* ProgressForm2 = nullptr;
 
@@ -39,6 +41,12 @@ TProgressBaseForm::TProgressBaseForm(TComponent* Owner, TForm* ParentForm) : TFo
 }
 
 void TProgressBaseForm::FormCreate(TObject*) { ProgressTimer->SetEnabled(true); }
+
+void TProgressBaseForm::Resized()
+{
+    TForm::Resized();
+    if (ProgressBar) ProgressBar->SetWidth(std::max(0, ClientWidth() - 2 * ProgressBar->Left()));
+}
 
 void TProgressBaseForm::ProgressTimerTimer(TObject*)
 {

@@ -30,6 +30,8 @@ public:
     void FormCreate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
     void ProgressTimerTimer(TObject* Sender);
+    // The bar spans the client area, also where a narrow parent narrows the dialog.
+    void Resized() override;
 
 protected:
     TProgressBaseForm(TComponent* Owner, TForm* ParentForm);

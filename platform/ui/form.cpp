@@ -2,7 +2,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QPainter>
 #include <QScreen>
+#include <QStyleOptionFrame>
+#include <QStyleOptionTitleBar>
 #include <QTimer>
 #include <QWindow>
 
@@ -67,7 +70,12 @@ void TForm::DoCreate()
 void TForm::SetBorderStyle(TFormBorderStyle s)
 {
     borderStyle_ = s;
-    if (!isWindow()) return;
+    if (!isWindow()) {
+        setAutoFillBackground(Framed());
+        Resized();
+        update();
+        return;
+    }
     bool shown = isVisible();
     Qt::WindowFlags f = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowCloseButtonHint;
@@ -97,19 +105,71 @@ void TForm::SetBounds(int left, int top, int width, int height)
     ApplySizeLimits();
 }
 
-void TForm::SetClientWidth(int w) { SetWidth(w); }
+void TForm::SetClientWidth(int w) { SetWidth(w + width() - client_->width()); }
 
-void TForm::SetClientHeight(int h) { SetHeight(h + client_->y()); }
+void TForm::SetClientHeight(int h) { SetHeight(h + height() - client_->height()); }
 
 void TForm::LayoutClient()
 {
-    int top = 0;
+    const QMargins m = FrameMargins();
+    const int w = std::max(0, width() - m.left() - m.right());
+    int top = m.top();
     WrappingMenuBar* bar = menu_ ? menu_->MenuBar() : nullptr;
     if (bar) {
-        top = bar->heightForWidth(width());
-        bar->setGeometry(0, 0, width(), top);
+        int h = bar->heightForWidth(w);
+        bar->setGeometry(m.left(), top, w, h);
+        top += h;
     }
-    client_->setGeometry(0, top, width(), std::max(0, height() - top));
+    client_->setGeometry(m.left(), top, w, std::max(0, height() - top - m.bottom()));
+}
+
+// ---- a child form's frame and caption ----
+
+QMargins TForm::FrameMargins() const
+{
+    if (!Framed()) return QMargins();
+    const int f = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    return QMargins(f, f + CaptionRect().height(), f, f);
+}
+
+QRect TForm::CaptionRect() const
+{
+    if (!Framed()) return QRect();
+    const int f = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int h = std::max(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this),
+                           fontMetrics().height() + 6);
+    return QRect(f, f, std::max(0, width() - 2 * f), h);
+}
+
+void TForm::changeEvent(QEvent* e)
+{
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::WindowTitleChange && Framed()) update(CaptionRect());
+}
+
+void TForm::paintEvent(QPaintEvent* e)
+{
+    QDialog::paintEvent(e);
+    if (!Framed()) return;
+    QPainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    frame.midLineWidth = 0;
+    frame.state |= QStyle::State_Active | QStyle::State_Raised;
+    style()->drawPrimitive(QStyle::PE_FrameWindow, &frame, &painter, this);
+    // The caption as an active window shows it, without border icons.
+    QStyleOptionTitleBar title;
+    title.initFrom(this);
+    title.rect = CaptionRect();
+    title.text = windowTitle();
+    title.titleBarFlags = Qt::Window | Qt::WindowTitleHint;
+    title.titleBarState = Qt::WindowActive | QStyle::State_Active;
+    title.subControls = QStyle::SC_TitleBarLabel;
+    title.activeSubControls = QStyle::SC_None;
+    title.state |= QStyle::State_Active;
+    title.palette.setCurrentColorGroup(QPalette::Active);
+    style()->drawComplexControl(QStyle::CC_TitleBar, &title, &painter, this);
 }
 
 void TForm::Resized()
@@ -154,11 +214,13 @@ void TForm::PlaceOnShow()
     bool centre = position_ == poScreenCenter || position_ == poDesktopCenter ||
                   position_ == poMainFormCenter || position_ == poOwnerFormCenter;
     if (!isWindow()) {
-        // A child form centres in its parent.
-        if (centre && Parent()) {
-            QRect r = Parent()->ClientRect();
-            move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-        }
+        if (!Parent()) return;
+        // A child centres in its parent, narrowed where needed to show whole inside it.
+        if (!centre) return;
+        QRect r = Parent()->ClientRect();
+        if (width() > r.width() || height() > r.height())
+            SetBounds(x(), y(), std::min(width(), r.width()), std::min(height(), r.height()));
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
         return;
     }
     if (!centre) {
@@ -207,10 +269,19 @@ void TForm::SetVisible(bool v)
 void TForm::SetParent(TWinControl* parent)
 {
     bool wasVisible = visible_;
+    const QSize client = client_->size();
     TQtControl<QDialog>::SetParent(parent);
     if (!parent) {
         SetBorderStyle(borderStyle_);  // a window again
         if (wasVisible && !modalLoop_) show();  // a modal one is about to end anyway
+    }
+    // A child draws its frame and caption around the client area, a window leaves them to
+    // the window system: the client keeps its size either way.
+    setAutoFillBackground(Framed());
+    LayoutClient();
+    if (client_->size() != client) {
+        SetClientWidth(client.width());
+        SetClientHeight(client.height());
     }
     ApplySizeLimits();
 }

@@ -20,7 +20,9 @@ using TCloseEvent = TClosure<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TClosure<TObject*, bool&>;
 
 // A form: a QDialog, or a child window when given a parent. Its controls sit in a client
-// widget below the menu bar.
+// widget below the menu bar. A child form with a border draws it itself, as a window inside
+// its parent: opaque, framed, with its caption on a title strip; the client area keeps its
+// size when the form becomes a child or a window again.
 //
 // OnCreate runs once: a form class calls DoCreate() at the end of its constructor (after its
 // layout is built); a form shown without it gets it before its first showing.
@@ -83,6 +85,8 @@ protected:
     void hideEvent(QHideEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void done(int r) override;
 
 private:
@@ -93,6 +97,10 @@ private:
     void PlaceOnShow();
     void LayoutClient();
     void ApplySizeLimits();
+    // A child form with a border: the frame and title strip around its client area.
+    bool Framed() const { return !isWindow() && borderStyle_ != bsNone; }
+    QMargins FrameMargins() const;
+    QRect CaptionRect() const;
 
     QWidget* client_;
     TMainMenu* menu_ = nullptr;

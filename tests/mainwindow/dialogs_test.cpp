@@ -131,6 +131,28 @@ TEST(ProgressForm, ClosesItselfAtTheThirtyFirstTick)
     parent.Hide();
 }
 
+// Over a dialog narrower than itself (the Multiple Config edit dialog is 280 wide) the
+// progress window narrows to fit, its bar with it, and its prompt shows whole.
+TEST(ProgressForm, ShowsWholeWithItsBarAndPromptInANarrowerParent)
+{
+    TForm parent(nullptr);
+    parent.SetBounds(100, 100, 280, 160);
+    parent.Show();
+    auto* progress = new TProgressForm2(nullptr, &parent);
+    progress->SetCaption("Set Config");
+    progress->LB_Prompt->SetCaption("Active Config is doing...");
+    progress->Show();
+    QWidget* area = parent.ClientWidget();
+    EXPECT_TRUE(area->rect().contains(progress->geometry()));
+    QWidget* client = progress->ClientWidget();
+    EXPECT_TRUE(client->rect().contains(progress->LB_Prompt->geometry()));
+    EXPECT_EQ(progress->ProgressBar->Left(), 16);
+    EXPECT_EQ(progress->ProgressBar->Width(), progress->ClientWidth() - 32);
+    progress->ProgressTimer->SetEnabled(false);
+    delete progress;
+    parent.Hide();
+}
+
 namespace {
 
 const QzOptionEntry kStpVersion[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}, {0, nullptr}};

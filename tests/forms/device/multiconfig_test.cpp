@@ -90,6 +90,9 @@ TEST_F(MultiConfigTest, ActivatingShowsTheProgressDialogForFifteenTicks)
                 EXPECT_EQ(p->LB_Prompt->Caption().std(), "Active Config is doing...");
                 EXPECT_EQ(p->TickLimit, 15);
                 EXPECT_EQ(p->Parent(), MultiConfigControlEditForm);
+                // A window inside the dialog, narrowed to fit it: nothing of it is cut off.
+                EXPECT_TRUE(p->Parent()->ClientWidget()->rect().contains(p->geometry()));
+                Screenshot(MultiConfigControlEditForm, "TProgressForm2-over-TMultiConfigControlEditForm");
                 EXPECT_EQ(p->ProgressBar->Position(), 0);
                 TNotifyEvent original = p->ProgressTimer->OnTimer;
                 p->ProgressTimer->OnTimer = TNotifyEvent(std::function<void(TObject*)>([&ticks, original, p](TObject* s) {

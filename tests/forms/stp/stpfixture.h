@@ -39,6 +39,8 @@ protected:
             seen->caption = p->Caption().std();
             seen->prompt = p->LB_Prompt->Caption().std();
             seen->parent = p->Parent();
+            if (auto* over = dynamic_cast<TForm*>(p->Parent()))
+                Screenshot(over, (p->Name() + "-over-" + over->Name()).c_str());
             seen->setsWhenShown = Since("SET").size();
             TNotifyEvent original = p->ProgressTimer->OnTimer;
             QPointer<QWidget> alive(p);

@@ -208,8 +208,69 @@ TEST(Form, ChildFormCentresInItsParentAndModalFormsOnTheirOwner)
     child.SetParent(&owner);
     Later([&child] { child.Close(); });
     child.ShowModal();  // modal inside its parent
-    EXPECT_EQ(child.pos(), QPoint(250, 180));
+    EXPECT_EQ(child.ClientWidth(), 100);
+    EXPECT_EQ(child.ClientHeight(), 40);
+    EXPECT_EQ(child.pos(), QPoint((600 - child.Width()) / 2, (400 - child.Height()) / 2));
     owner.Hide();
+}
+
+// A child form is a window inside its parent: opaque and above the parent's controls, framed,
+// its caption on a title strip, whole inside the parent's client area even when it was made
+// wider; it is a plain window with the same client size again once its parent goes.
+TEST(Form, AChildFormIsAnOpaqueFramedWindowWithItsCaptionOverItsParentsControls)
+{
+    TForm parent(nullptr);
+    parent.SetBorderStyle(bsDialog);
+    parent.SetBounds(100, 100, 280, 160);
+    for (const auto& [caption, left] : {std::pair<const char*, int>{"Set", 94}, {"Close", 175}}) {
+        auto* b = new TButton(&parent);
+        b->SetParent(&parent);
+        b->SetBounds(left, 86, 75, 25);
+        b->SetCaption(caption);
+    }
+    parent.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+
+    TForm child(nullptr);
+    child.SetBorderStyle(bsDialog);
+    child.SetCaption("Set Config");
+    child.SetPosition(poMainFormCenter);
+    child.SetClientWidth(358);
+    child.SetClientHeight(66);
+    auto* prompt = new TLabel(&child);
+    prompt->SetParent(&child);
+    prompt->SetBounds(16, 12, 326, 16);
+    prompt->SetCaption("Active Config is doing...");
+    child.SetParent(&parent);
+    EXPECT_EQ(child.ClientWidth(), 358);
+    EXPECT_EQ(child.ClientHeight(), 66);
+    child.Show();
+
+    QWidget* area = parent.ClientWidget();
+    EXPECT_TRUE(area->rect().contains(child.geometry()));
+    QRect shownPrompt(prompt->mapTo(area, QPoint(0, 0)), prompt->size());
+    EXPECT_TRUE(area->rect().contains(shownPrompt));
+    for (TControl* button : {parent.Controls(0), parent.Controls(1)}) {
+        QWidget* top = area->childAt(button->Widget()->geometry().center());
+        EXPECT_TRUE(top == &child || child.isAncestorOf(top));
+    }
+    // Nothing of the parent shows through it.
+    EXPECT_EQ(area->grab(child.geometry()).toImage().convertToFormat(QImage::Format_RGB32),
+              child.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    // The caption on a strip above the client area.
+    const int strip = child.ClientWidget()->y();
+    EXPECT_GT(strip, child.fontMetrics().height());
+    QImage captioned = child.grab(QRect(0, 0, child.width(), strip)).toImage();
+    child.SetCaption("");
+    EXPECT_NE(child.grab(QRect(0, 0, child.width(), strip)).toImage(), captioned);
+    child.Hide();
+
+    const QSize client = child.ClientWidget()->size();
+    child.SetParent(nullptr);
+    EXPECT_TRUE(child.isWindow());
+    EXPECT_EQ(child.ClientWidget()->geometry(), QRect(QPoint(0, 0), client));
+    EXPECT_EQ(child.size(), client);
+    parent.Hide();
 }
 
 TEST(Form, ActivatedAtEveryShowingAndAgainWhenAModalFormCloses)
