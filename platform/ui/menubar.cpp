@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QActionEvent>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QCursor>
 #include <QKeySequence>
@@ -148,7 +149,9 @@ void WrappingMenuBar::InitOption(QStyleOptionMenuItem* option, QAction* action, 
     option->fontMetrics = fontMetrics();
     if (hot_ == action) {
         option->state |= QStyle::State_Selected;
-        if (open_ == action) option->state |= QStyle::State_Sunken;
+        // Styles that light a hovered item only when pressed (Fusion) still show the item
+        // the keys are on.
+        if (open_ == action || keyboard_) option->state |= QStyle::State_Sunken;
     }
     if (open_ || keyboard_) option->state |= QStyle::State_HasFocus;
     option->menuRect = this->rect();
@@ -191,12 +194,9 @@ void WrappingMenuBar::Open(QAction* action, bool byKeys)
     connect(menu, &QMenu::aboutToHide, this, &WrappingMenuBar::MenuHidden, Qt::UniqueConnection);
     menu->popup(mapToGlobal(ActionGeometry(action).bottomLeft() + QPoint(0, 1)));
     if (byKeys) {
-        for (QAction* a : menu->actions()) {
-            if (a->isVisible() && !a->isSeparator() && a->isEnabled()) {
-                menu->setActiveAction(a);
-                break;
-            }
-        }
+        // The first entry lit, as Down lights it: setActiveAction would open its sub-menu too.
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(menu, &down);
     }
 }
 

@@ -154,6 +154,11 @@ TEST_F(MenuBarTest, ALoneAltFocusesTheBarAndAltWithAnotherKeyDoesNot)
 
 TEST_F(MenuBarTest, LeftAndRightInAnOpenMenuGoToTheNeighbouringMenu)
 {
+    // "Layer 3" starts with a sub-menu: opened by keys it is lit, not opened.
+    auto* routing = new TMenuItem(&form);
+    routing->SetCaption("Routing");
+    tops[3]->Insert(0, routing);
+    Add(routing, "Static Route");
     Key(Qt::Key_F10);
     Key(Qt::Key_Right);
     Key(Qt::Key_Down);
@@ -191,6 +196,9 @@ TEST_F(MenuBarTest, LeftAndRightInAnOpenMenuGoToTheNeighbouringMenu)
     Key(Qt::Key_Right);
     EXPECT_FALSE(sub->isVisible());
     EXPECT_EQ(Open(), Ints{3});
+    EXPECT_EQ(tops[3]->Action()->menu()->activeAction(), routing->Action());
+    WaitFor([] { return false; }, 50);  // a sub-menu opening late would show by now
+    EXPECT_FALSE(routing->Action()->menu()->isVisible());
     // Enter on a command runs it, closes the menus and gives the focus back.
     Key(Qt::Key_Left);
     ASSERT_EQ(Open(), Ints{2});
