@@ -1,4 +1,5 @@
 // The main window's menu bar and port pop-up menu, and the recipes that run their commands.
+#include <QPointer>
 #include <cstdint>
 #include <memory>
 
@@ -209,7 +210,10 @@ void TMainForm::RunPortCommand(const TPortCommand& pc)
     if (!form) throw Exception(AnsiString("No form for ") + pc.component);
     form->SetWidth(form->Width() + ScaledSize(pc.widthGrowth, ScaleFactor));
     form->SetCaption(PortFormCaption(NextFormCaption, instance));
+    QPointer<QWidget> alive(button);
     form->ShowModal();
+    // The port stands out while its form is open, not after.
+    if (alive) button->SetDown(false);
 }
 
 void TMainForm::PortInformation2Click(TObject*) { RunPortCommand(kPortInformation); }

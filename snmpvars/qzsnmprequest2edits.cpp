@@ -213,12 +213,14 @@ void QzSNMPRequest2Edits::OnRowReceived()
 void QzSNMPRequest2Edits::AfterGet()
 {
     ReleasePaint();
+    if (TListView* lv = BoundListView()) lv->FitColumns();
     if (BoundListView() && enableOnSelect && Request.varList.listType == MVT_FMV) SetControlsEnabled(false);
 }
 
 void QzSNMPRequest2Edits::OnGetError(QzSNMPError* result)
 {
     ReleasePaint();
+    if (TListView* lv = BoundListView()) lv->FitColumns();  // the rows read before stay
     QzSNMPRequest2Controls::OnGetError(result);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -105,6 +106,24 @@ void TSpeedButton::SetAllowAllUp(bool v)
         auto* b = dynamic_cast<TSpeedButton*>(p->Controls(i));
         if (b && b->groupIndex_ == groupIndex_) b->allowAllUp_ = v;
     }
+}
+
+// A hot spot keeps the picture under it visible: hovered or down, it is outlined and tinted
+// instead of being covered by the style's button face.
+void TSpeedButton::paintEvent(QPaintEvent* e)
+{
+    if (!IsHotSpot()) {
+        QToolButton::paintEvent(e);
+        return;
+    }
+    const bool hot = underMouse() && isEnabled();
+    if (!hot && !down_) return;
+    QPainter p(this);
+    QColor tint = palette().color(QPalette::Highlight);
+    tint.setAlpha(down_ ? 90 : 50);
+    p.fillRect(rect(), tint);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    p.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 void TSpeedButton::nextCheckState()

@@ -43,8 +43,11 @@ public:
 
 protected:
     void nextCheckState() override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
+    // A flat button with neither glyph nor caption: a hot spot over a picture.
+    bool IsHotSpot() const { return Flat() && glyph_->Empty() && text().isEmpty(); }
     void ApplyDown(bool v);
     void ReleaseOthers();
     void UpdateLook();

@@ -67,7 +67,8 @@ private:
 
 // A column. Width 0 hides it; ColumnTextWidth (-1) fits the widest text, ColumnHeaderWidth
 // (-2) the wider of the caption and the texts, at the time it is set. Reading Width gives
-// pixels.
+// pixels. A column whose width nobody gave in pixels is fitted again when a read into the
+// list ends (TListView::FitColumns).
 enum : int { ColumnTextWidth = -1, ColumnHeaderWidth = -2 };
 
 class TListColumn : public TObject {
@@ -81,11 +82,15 @@ public:
     // An auto-sized column takes a share of the width that the list view leaves.
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool v);
+    // False once a width in pixels was given.
+    bool Fitted() const { return fitted_; }
 
 private:
+    friend class TListColumns;
     TListView* lv_;
     int index_;
     bool autoSize_ = false;
+    bool fitted_ = true;
 };
 
 class TListColumns : public TObject {
@@ -133,7 +138,7 @@ public:
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool v);
     bool GridLines() const { return gridLines_; }
-    void SetGridLines(bool v) { gridLines_ = v; }
+    void SetGridLines(bool v);
     bool MultiSelect() const { return selectionMode() == QAbstractItemView::ExtendedSelection; }
     void SetMultiSelect(bool v);
     bool ShowColumnHeaders() const { return !isHeaderHidden(); }
@@ -167,6 +172,9 @@ public:
     void SelectionChanged(const std::vector<int>& lost, const std::vector<int>& gained);
     void ItemTextChanged(TListItem* item);
     int TextWidthOfColumn(int column) const { return sizeHintForColumn(column); }
+    // Each shown column whose width was not given in pixels takes the wider of its caption and
+    // its texts, up to a cap; the last column takes whatever width the view has left.
+    void FitColumns();
     void LayOutDeferredRows();
     void reset() override;
 
@@ -179,6 +187,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     bool viewportEvent(QEvent* e) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     TListColumns* columns_;

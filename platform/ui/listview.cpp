@@ -1,6 +1,8 @@
 // TListView on QTreeWidget: rows, columns and the class library's selection events.
 #include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyle>
 #include <QItemSelectionModel>
 #include <QPersistentModelIndex>
 #include <QSignalBlocker>
@@ -200,6 +202,8 @@ int TListColumn::Width() const { return lv_->isColumnHidden(index_) ? 0 : lv_->c
 
 void TListColumn::SetWidth(int w)
 {
+    if (w > 0) fitted_ = false;
+    else if (w < 0) fitted_ = true;
     if (w == 0) {
         lv_->setColumnHidden(index_, true);
         return;
@@ -236,6 +240,7 @@ TListColumn* TListColumns::Add()
     auto* c = new TListColumn(lv_, i);
     columns_.push_back(c);
     c->SetWidth(50);
+    c->fitted_ = true;  // a default, not a width anybody gave
     return c;
 }
 
@@ -262,7 +267,7 @@ TListView::TListView(TComponent* owner)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    header()->setStretchLastSection(false);
+    header()->setStretchLastSection(true);
     header()->setSectionsMovable(false);
     setColumnCount(0);
     viewport()->setMouseTracking(true);
@@ -298,6 +303,42 @@ void TListView::SetHideSelection(bool v)
 void TListView::SetMultiSelect(bool v)
 {
     setSelectionMode(v ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+}
+
+void TListView::SetGridLines(bool v)
+{
+    gridLines_ = v;
+    viewport()->update();
+}
+
+void TListView::FitColumns()
+{
+    LayOutDeferredRows();
+    // Wide enough for a 32-digit IPv6 address; a longer text is elided rather than pushing
+    // every other column out of sight.
+    const int cap = fontMetrics().horizontalAdvance(QLatin1Char('0')) * 40;
+    for (int i = 0; i < columns_->Count(); ++i) {
+        if (!columns_->Items(i)->Fitted() || isColumnHidden(i)) continue;
+        const int w = std::max(header()->sectionSizeHint(i), sizeHintForColumn(i));
+        setColumnWidth(i, std::min(w, std::max(cap, header()->sectionSizeHint(i))));
+    }
+}
+
+void TListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QTreeWidget::drawRow(painter, option, index);
+    if (!gridLines_) return;
+    const QColor color(static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+    painter->save();
+    painter->setPen(color);
+    const QRect r = option.rect;
+    painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    for (int i = 0; i < header()->count(); ++i) {
+        if (isColumnHidden(i)) continue;
+        const int x = header()->sectionViewportPosition(i) + header()->sectionSize(i) - 1;
+        painter->drawLine(x, r.top(), x, r.bottom());
+    }
+    painter->restore();
 }
 
 void TListView::SetColor(TColor c)

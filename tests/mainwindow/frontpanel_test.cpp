@@ -296,12 +296,13 @@ struct PortFormLog {
     int extraValue = 0;
     std::string caption;
     int width = 0;
+    std::vector<int> downWhileShown;  // the port buttons down while the form was open
     QPointer<TForm> form;
     int builds = 0;
 };
 PortFormLog* PortLog = nullptr;
 
-void PortFormBuilder(TMainForm&, const TMenuCommand& cmd, const MibCommand& table, std::unique_ptr<TForm>& form)
+void PortFormBuilder(TMainForm& main, const TMenuCommand& cmd, const MibCommand& table, std::unique_ptr<TForm>& form)
 {
     PortFormLog& log = *PortLog;
     ++log.builds;
@@ -319,9 +320,13 @@ void PortFormBuilder(TMainForm&, const TMenuCommand& cmd, const MibCommand& tabl
     form->SetBounds(0, 0, 400, 300);
     log.form = form.get();
     TForm* f = form.get();
-    QTimer::singleShot(0, f, [f, &log] {
+    TList* buttons = main.PortButtons;
+    QTimer::singleShot(0, f, [f, &log, buttons] {
         log.caption = f->Caption().std();
         log.width = f->Width();
+        log.downWhileShown.clear();
+        for (int i = 0; i < buttons->Count(); ++i)
+            if (static_cast<TSpeedButton*>(buttons->Get(i))->Down()) log.downWhileShown.push_back(i + 1);
         f->Close();
     });
 }
@@ -393,8 +398,9 @@ TEST_F(FrontPanelTest, PopupOpensThePortsRowWithItsCaption)
         EXPECT_EQ(log.width, c.width);
         EXPECT_EQ(form->NextFormCaption, log.tableCaption);
         EXPECT_TRUE(log.form.isNull());  // deleted after the modal loop
-        // The port of the pop-up is the one down.
-        for (int n = 1; n <= 28; ++n) EXPECT_EQ(Button(n)->Down(), n == c.button);
+        // The port of the pop-up is the one down while its form is open, and none after.
+        EXPECT_EQ(log.downWhileShown, std::vector<int>{c.button});
+        for (int n = 1; n <= 28; ++n) EXPECT_FALSE(Button(n)->Down()) << n;
     }
 
     // A pop-up that was not opened on a port button opens nothing.

@@ -230,3 +230,52 @@ TEST_F(ListViewTest, RowsAddedDuringAnUpdateAreLaidOutWhenItEnds)
     EXPECT_EQ(lv->GetItemAt(p.x(), p.y()), lv->Items()->Item(0));
     EXPECT_EQ(lv->Items()->Item(0)->Caption(), "y");
 }
+
+TEST_F(ListViewTest, GridLinesAreDrawnBetweenRowsAndColumnsOnlyWhenAsked)
+{
+    lv->SetColor(clWhite);
+    for (int c = 0; c < 3; ++c) lv->Columns()->Items(c)->SetWidth(80);
+    const QRect row = lv->visualItemRect(lv->Items()->Item(0));
+    // A point on the line under the first row, and one on the right edge of the first column,
+    // both in blank space of the cells.
+    const QPoint below(60, row.bottom()), edge(79, lv->visualItemRect(lv->Items()->Item(1)).center().y());
+    auto shot = [&] { return lv->viewport()->grab().toImage(); };
+    const QColor white(Qt::white);
+    QImage plain = shot();
+    EXPECT_EQ(plain.pixelColor(below), white);
+    EXPECT_EQ(plain.pixelColor(edge), white);
+    lv->SetGridLines(true);
+    QImage grid = shot();
+    EXPECT_NE(grid.pixelColor(below), white);
+    EXPECT_NE(grid.pixelColor(edge), white);
+    lv->SetGridLines(false);
+    EXPECT_EQ(shot().pixelColor(below), white);
+}
+
+TEST_F(ListViewTest, FittingWidensColumnsToTheirTextsUpToACapAndKeepsGivenWidths)
+{
+    lv->Columns()->Clear();
+    const char* captions[] = {"Given", "Address", "Note", "Last"};
+    for (const char* caption : captions) lv->Columns()->Add()->SetCaption(caption);
+    lv->Columns()->Items(0)->SetWidth(33);
+    lv->Columns()->Items(1)->SetWidth(ColumnHeaderWidth);
+    const std::string address = "20010DB8000000000000000000000010";
+    const std::string note(300, 'x');
+    lv->Items()->Clear();
+    TListItem* it = lv->Items()->Add();
+    it->SetCaption("a rather long text in the given column");
+    it->SubItems()->Add(address.c_str());
+    it->SubItems()->Add(note.c_str());
+    it->SubItems()->Add("z");
+    form->SetBounds(0, 0, 1400, 300);
+    lv->FitColumns();
+    const QFontMetrics fm = lv->fontMetrics();
+    EXPECT_EQ(lv->Columns()->Items(0)->Width(), 33);
+    EXPECT_GE(lv->Columns()->Items(1)->Width(), fm.horizontalAdvance(QString::fromStdString(address)));
+    const int note2 = lv->Columns()->Items(2)->Width();
+    EXPECT_GE(note2, fm.horizontalAdvance(QString::fromStdString(address)));
+    EXPECT_LT(note2, fm.horizontalAdvance(QString::fromStdString(note)));
+    // The last column reaches the right edge of the view.
+    const int right = lv->header()->sectionViewportPosition(3) + lv->Columns()->Items(3)->Width();
+    EXPECT_EQ(right, lv->viewport()->width());
+}

@@ -156,6 +156,33 @@ TEST(SpeedButton, GroupKeepsOneDownAndAllowAllUpLetsItGo)
     form.Hide();
 }
 
+TEST(SpeedButton, AFlatHotSpotShowsThePictureUnderItWhenDownOrHovered)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 120, 80);
+    auto* picture = new TPanel(&form);
+    picture->SetParent(&form);
+    picture->SetBounds(0, 0, 120, 80);
+    picture->SetBevelOuter(bvNone);
+    picture->SetColor(clRed);
+    auto* port = new TSpeedButton(&form);
+    port->SetParent(picture);
+    port->SetBounds(20, 20, 25, 23);
+    port->SetFlat(true);
+    port->SetGroupIndex(1);
+    port->SetAllowAllUp(true);
+    form.Show();
+    auto centre = [&] { return picture->Widget()->grab().toImage().pixelColor(32, 31); };
+    EXPECT_EQ(centre(), QColor(Qt::red));  // idle: nothing drawn over the picture
+    port->SetDown(true);
+    const QColor down = centre();
+    EXPECT_NE(down, QColor(Qt::red));  // marked...
+    EXPECT_GT(down.red(), down.green() + 40);  // ...with the picture still showing through
+    port->SetDown(false);
+    EXPECT_EQ(centre(), QColor(Qt::red));
+    form.Hide();
+}
+
 TEST(Menus, ItemsNestHideDisableAndClickOnlyWhenEnabled)
 {
     TForm form(nullptr);

@@ -1,5 +1,7 @@
 // The edit binding against the simulated agent: a list view filled by a walk, a selected row
 // in the controls and back on the wire, and what a write leaves out.
+#include <QHeaderView>
+
 #include "bindingfixture.h"
 #include "common/qzeditconstraint.h"
 #include "platform/ui/extctrls.h"
@@ -103,6 +105,23 @@ TEST_F(EditsTest, AWalkThatFailsHalfWayLeavesTheListViewPainting)
         EXPECT_TRUE(WaitFor([&] { return lv->updatesEnabled(); }, 3000)) << int(mode);
         r.reset();
         delete lv;
+    }
+}
+
+TEST_F(EditsTest, WhenAReadEndsTheColumnsShowTheirWholeValues)
+{
+    for (unsigned char mode : {0, 1}) {
+        Use(mode);
+        r->BindListView(lv, true);
+        const int address = lv->fontMetrics().horizontalAdvance("192.168.1.200");
+        EXPECT_LT(lv->Columns()->Items(1)->Width(), address);  // as wide as "Server IP" until read
+        Read();
+        EXPECT_GE(lv->Columns()->Items(1)->Width(), address) << int(mode);
+        const int last = lv->Columns()->Count() - 1;
+        EXPECT_EQ(lv->header()->sectionViewportPosition(last) + lv->Columns()->Items(last)->Width(),
+                  lv->viewport()->width());
+        delete lv;
+        r.reset();
     }
 }
 
