@@ -1,5 +1,7 @@
 #include "mainwindow/aboutunit.h"
 
+#include <algorithm>
+
 TAboutForm* AboutForm = nullptr;
 
 TAboutForm::TAboutForm(TComponent* Owner) : TForm(Owner)
@@ -84,6 +86,21 @@ void TAboutForm::FormActivate(TObject*)
     Image6110P->Hide();
     AboutLabel->SetCaption("Quenzo VRX-6120 Management Module");
     SetCaption("About VRX-6120 Module");
+    FitTexts();
+}
+
+// The box grows to its longest line (the bold title in most fonts), keeping its right margin
+// and the OK button centred.
+void TAboutForm::FitTexts()
+{
+    const int margin = 16;
+    int width = ClientWidth();
+    for (TLabel* l : {AboutLabel, VersionLabel, CopyrightLabel})
+        width = std::max(width, l->Left() + l->Widget()->sizeHint().width() + margin);
+    if (width == ClientWidth()) return;
+    SetClientWidth(width);
+    for (TLabel* l : {AboutLabel, VersionLabel, CopyrightLabel}) l->SetWidth(width - l->Left() - margin);
+    BT_Ok->SetLeft((width - BT_Ok->Width()) / 2);
 }
 
 void TAboutForm::FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
@@ -92,6 +109,8 @@ void TAboutForm::BT_OkClick(TObject*) { Close(); }
 
 void TAboutForm::BT_OkKeyDown(TObject*, WORD& Key, TShiftState Shift)
 {
-    if (Key == VK_F3 && Shift.Contains(ssShift) && Shift.Contains(ssAlt))
+    if (Key == VK_F3 && Shift.Contains(ssShift) && Shift.Contains(ssAlt)) {
         VersionLabel->SetCaption("Release Version 1.20R09(Build 2006/05/23)");
+        FitTexts();
+    }
 }

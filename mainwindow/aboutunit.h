@@ -22,6 +22,7 @@ public:
 
     void FormCreate(TObject* Sender);
     void FormActivate(TObject* Sender);
+    void FitTexts();
     void FormClose(TObject* Sender, TCloseAction& Action);
     void BT_OkClick(TObject* Sender);
     // Shift+Alt+F3 shows the full release number.

@@ -38,6 +38,11 @@ TEST(AboutForm, ShowsTheVRX6120AndClosesWithOk)
         EXPECT_FALSE(about->Image6110->Visible());
         EXPECT_FALSE(about->Image6150->Visible());
         EXPECT_FALSE(about->Image6110P->Visible());
+        // Every line shows whole, clear of the right border.
+        for (TLabel* l : {about->AboutLabel, about->VersionLabel, about->CopyrightLabel}) {
+            EXPECT_LE(l->Widget()->sizeHint().width(), l->Width()) << l->Caption().std();
+            EXPECT_LE(l->Left() + l->Width(), about->ClientWidth() - 8) << l->Caption().std();
+        }
         checked = true;
         QTest::mouseClick(about->BT_Ok, Qt::LeftButton);
     });
