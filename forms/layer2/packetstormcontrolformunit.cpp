@@ -11,14 +11,14 @@ const TResComponent kComponents[] = {
     {"TStatusBar",   "StatusBar1",         nullptr,               0,   0,   0,  19, alBottom, nullptr, "50"},
     {"TPanel",       "StackingPortPanel",  nullptr,               0,   0,   0, 284, alTop, "", nullptr, rfBevelNone},
     {"TGroupBox",    "gbStackingPort",     "StackingPortPanel",   0,   0,   0,   0, alClient, "Packet Storm Recover"},
-    {"TRadioGroup",  "rgPktStromTrapCtrl", nullptr,               8, 292, 560,  46, alNone, "Packet Storm Trap Control",
+    {"TRadioGroup",  "rgPktStromTrapCtrl", nullptr,               8, 292, 596,  46, alNone, "Packet Storm Trap Control",
      "none|stormOccurred|stormCleared|both", 0, 4},
-    {"TButton",      "btnSet",             nullptr,             328, 350,  75,  25, alNone, "Set"},
-    {"TButton",      "btnGet",             nullptr,             410, 350,  75,  25, alNone, "Refresh"},
-    {"TButton",      "btnClose",           nullptr,             492, 350,  75,  25, alNone, "Close"},
+    {"TButton",      "btnSet",             nullptr,             364, 350,  75,  25, alNone, "Set"},
+    {"TButton",      "btnGet",             nullptr,             446, 350,  75,  25, alNone, "Refresh"},
+    {"TButton",      "btnClose",           nullptr,             528, 350,  75,  25, alNone, "Close"},
     {nullptr},
 };
-const TResForm kLayout = {"PacketStormControlForm", "Packet Storm Control Form", 584, 440, poMainFormCenter,
+const TResForm kLayout = {"PacketStormControlForm", "Packet Storm Control Form", 620, 440, poMainFormCenter,
                           bsSingle, kComponents};
 
 constexpr int kPortsPerUnit = 64;

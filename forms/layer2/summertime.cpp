@@ -51,6 +51,7 @@ TSummerTimeForm::TSummerTimeForm(TComponent* Owner) : TFeatureFormBase(Owner, kL
         auto* panel = new TPanel(this);
         panel->SetBevelInner(bvNone);
         panel->SetBevelOuter(bvNone);
+        panel->SetShowCaption(false);  // its "-" only tells Set Checked the row is filled
         RowList(i)->Add(static_cast<TControl*>(panel));  // entries are TControl*
         rows->ReplaceRowInput(i, panel);
     }

@@ -20,15 +20,15 @@ const TResComponent kComponents[] = {
     {"TLabel",          "Label1",                 "Panel3",   8,  10,  97,  16, alNone, "Port VLAN ID"},
     {"TEdit",           "PortVLanID",             "Panel3", 106,   8,  96,  21, alNone},
     {"TLabel",          "Label2",                 "Panel3", 210,  10, 150,  16, alNone, "Acceptable Frame Types"},
-    {"TComboBox",       "AcceptableFrameTypes",   "Panel3", 362,   8, 130,  21, alNone},
+    {"TComboBox",       "AcceptableFrameTypes",   "Panel3", 362,   8, 170,  21, alNone},
     {"TLabel",          "Label3",                 "Panel3",   8,  40,  97,  16, alNone, "Ingress Filtering"},
     {"TComboBox",       "IngressFiltering",       "Panel3", 106,  38,  96,  21, alNone},
     {"TLabel",          "Label4",                 "Panel3", 210,  40, 150,  16, alNone, "GVRP Status"},
-    {"TComboBox",       "GvrpStatus",             "Panel3", 362,  38, 130,  21, alNone},
+    {"TComboBox",       "GvrpStatus",             "Panel3", 362,  38, 170,  21, alNone},
     {"TListView",       "LV_dot1qPortVlanEntry",  "Panel1",   0,   0,   0,   0, alClient},
     {nullptr},
 };
-const TResForm kLayout = {"VLanPortInfomationForm", "VLAN Port Information Form", 602, 440, poScreenCenter, bsSizeable,
+const TResForm kLayout = {"VLanPortInfomationForm", "VLAN Port Information Form", 642, 440, poScreenCenter, bsSizeable,
                           kComponents};
 
 const char kNotComplete[] = "Refresh Not Complete";

@@ -20,6 +20,9 @@ public:
     explicit TPanel(TComponent* owner);
     AnsiString Caption() const { return caption_; }
     void SetCaption(const AnsiString& s);
+    // A caption that only marks the panel (a row judged by it) need not be drawn.
+    bool ShowCaption() const { return showCaption_; }
+    void SetShowCaption(bool v);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment a);
     TBevelCut BevelInner() const { return bevelInner_; }
@@ -38,6 +41,7 @@ protected:
 private:
     void UpdateMargins();
     AnsiString caption_;
+    bool showCaption_ = true;
     TAlignment alignment_ = taCenter;
     TBevelCut bevelInner_ = bvNone;
     TBevelCut bevelOuter_ = bvRaised;

@@ -20,6 +20,12 @@ void TPanel::SetCaption(const AnsiString& s)
     update();
 }
 
+void TPanel::SetShowCaption(bool v)
+{
+    showCaption_ = v;
+    update();
+}
+
 void TPanel::SetAlignment(TAlignment a)
 {
     alignment_ = a;
@@ -85,7 +91,7 @@ void TPanel::paintEvent(QPaintEvent*)
     bevel(bevelOuter_);
     r.adjust(BorderWidth(), BorderWidth(), -BorderWidth(), -BorderWidth());
     bevel(bevelInner_);
-    if (!caption_.IsEmpty()) {
+    if (showCaption_ && !caption_.IsEmpty()) {
         int h = alignment_ == taCenter ? Qt::AlignHCenter
               : alignment_ == taRightJustify ? Qt::AlignRight : Qt::AlignLeft;
         p.setPen(palette().color(QPalette::WindowText));
