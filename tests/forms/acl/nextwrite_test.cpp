@@ -192,3 +192,36 @@ INSTANTIATE_TEST_SUITE_P(AclForms, NextWriteTest,
                              return std::string(Cases()[static_cast<size_t>(std::get<0>(info.param))].name) + "_" +
                                     kStepNames[std::get<1>(info.param)];
                          });
+
+// A Delete or Edit that reaches the form while its Refresh still reads starts nothing.
+class BusyClickTest : public NextWriteTest {};
+
+TEST_P(BusyClickTest, AClickWhileTheFormReadsStartsNothing)
+{
+    const FormCase& c = Cases()[static_cast<size_t>(std::get<0>(GetParam()))];
+    StartSwitch();
+    c.open(*this, [&](TForm* f) {
+        auto* lv = Named<TListView>(f, "ListView1");
+        auto* write = Named<TButton>(f, c.write);
+        auto* remove = Named<TButton>(f, c.remove);
+        const int rows = lv->Items()->Count();
+        ClickRow(lv, 0);
+        ChooseActive(c, f);
+        bool clicked = false;
+        QTimer::singleShot(0, f, [&] {
+            clicked = true;
+            Click(remove);
+            Click(write);
+        });
+        Mark();
+        Click(Named<TButton>(f, c.refresh));
+        EXPECT_TRUE(WaitFor([&] { return clicked; }, 5000));
+        EXPECT_TRUE(WireSince(c).empty());
+        EXPECT_EQ(lv->Items()->Count(), rows);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(AclForms, BusyClickTest, ::testing::Combine(::testing::Range(0, 8), ::testing::Values(0)),
+                         [](const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
+                             return std::string(Cases()[static_cast<size_t>(std::get<0>(info.param))].name);
+                         });
