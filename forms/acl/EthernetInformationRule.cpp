@@ -231,6 +231,7 @@ void TEthernetInformationRuleForm::PrioritySwitch()
 
 void TEthernetInformationRuleForm::GetButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         Request->Get();
         ShowCount();  // an emptied list fires no change event
@@ -317,6 +318,7 @@ void TEthernetInformationRuleForm::Write(TSavedAccessFlags& flags)
 void TEthernetInformationRuleForm::Failed()
 {
     const AnsiString text = CurrentExceptionText();
+    ForgetSelection(ListView1);
     IdleState();
     ClearFields();
     ShowInPanel(StatusBar1, text);
@@ -324,6 +326,7 @@ void TEthernetInformationRuleForm::Failed()
 
 void TEthernetInformationRuleForm::AddButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         if (!EntryPasses()) return;
         TSavedAccessFlags flags(Request->Request.varList);
@@ -345,6 +348,7 @@ void TEthernetInformationRuleForm::AddButtonClick(TObject*)
 
 void TEthernetInformationRuleForm::EditButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         if (!EntryPasses()) return;
         TSavedAccessFlags flags(Request->Request.varList);
@@ -361,6 +365,7 @@ void TEthernetInformationRuleForm::EditButtonClick(TObject*)
 
 void TEthernetInformationRuleForm::DeleteButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         TSavedAccessFlags flags(Request->Request.varList);
         for (int i = oVlan; i < oRowStatus; ++i) flags.LeaveOut(i);

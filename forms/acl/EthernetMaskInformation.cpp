@@ -127,6 +127,7 @@ void TEthernetMaskInformationForm::ClearEdits()
 
 void TEthernetMaskInformationForm::BT_GetClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         Request->Get();
         IdleState();
@@ -199,9 +200,23 @@ void TEthernetMaskInformationForm::WriteProfile()
         IdleState();
         ClearEdits();
     } catch (...) {
-        IdleState();
-        ClearEdits();
+        ShowWriteFailure(CurrentExceptionText());
     }
+}
+
+// The list is read again, so that no row stays highlighted whose values the controls no longer
+// show, and the refusal stays in sight.
+void TEthernetMaskInformationForm::ShowWriteFailure(const AnsiString& text)
+{
+    try {
+        Request->Get();
+    } catch (...) {
+        // The write's failure is the one to show.
+    }
+    ForgetSelection(ListView1);
+    IdleState();
+    ClearEdits();
+    ShowInPanel(StatusBar1, text);
 }
 
 void TEthernetMaskInformationForm::SetBtnClick(TObject*)
@@ -224,6 +239,7 @@ void TEthernetMaskInformationForm::AddBtnClick(TObject*)
 
 void TEthernetMaskInformationForm::BT_DeleteClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         {
             TSavedAccessFlags flags(Request->Request.varList);
@@ -235,8 +251,6 @@ void TEthernetMaskInformationForm::BT_DeleteClick(TObject*)
         IdleState();
         ClearEdits();
     } catch (...) {
-        IdleState();
-        ClearEdits();
-        ShowInPanel(StatusBar1, CurrentExceptionText());
+        ShowWriteFailure(CurrentExceptionText());
     }
 }

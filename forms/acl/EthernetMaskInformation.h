@@ -38,4 +38,5 @@ private:
     bool MacTextPasses(TEdit* edit);
     bool EntryPasses();
     void WriteProfile();
+    void ShowWriteFailure(const AnsiString& text);
 };

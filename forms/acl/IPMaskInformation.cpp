@@ -177,6 +177,7 @@ void TIPMaskInformationForm::ClearIpMaskEdits()
 
 void TIPMaskInformationForm::BT_GetClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         Request->Get();
         IdleState();
@@ -300,6 +301,7 @@ void TIPMaskInformationForm::ShowWriteFailure(const AnsiString& text)
 
 void TIPMaskInformationForm::SetBtnClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     if (!ValidateIpMaskEntry()) return;
     if (RowStatusComBo->ItemIndex() == kRowDestroy) BT_DeleteClick(this);
     else WriteIpMaskEntry();
@@ -307,6 +309,7 @@ void TIPMaskInformationForm::SetBtnClick(TObject*)
 
 void TIPMaskInformationForm::BT_AddClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     if (!ValidateIpMaskEntry()) return;
     if (HasListedRow(ListView1, IPIDEdit->Text())) {
         RefuseEntry("There is already a record with the same IP Mask ID. Please modified it.", IPIDEdit);
@@ -321,6 +324,7 @@ void TIPMaskInformationForm::BT_AddClick(TObject*)
 
 void TIPMaskInformationForm::BT_DeleteClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         {
             TSavedAccessFlags flags(Request->Request.varList);

@@ -236,6 +236,7 @@ void TIPRuleForm::FormCreate(TObject*)
         for (TComboBox* c : {RuleIcmpComboBox, RuleIgmpComboBox, PriorityComboBox, ReplaceComboBox,
                              EnableReplComboBox, PermitComboBox})
             c->SetItemIndex(1);
+        ProtocolComboBox->SetItemIndex(-1);
         PriorityComboBoxChange(this);
         RowComboBox->SetItemIndex(kRowCreateAndGo);
         IdleState();
@@ -262,6 +263,20 @@ void TIPRuleForm::IdleState()
     AddButton->SetEnabled(true);
 }
 
+// No row selected: the protocol is the operator's to choose again, from no item, as on a
+// fresh form; the one a row showed says nothing about a new rule.
+void TIPRuleForm::AddMode()
+{
+    ForgetSelection(ListView1);
+    IdleState();
+    ProtocolComboBox->SetItemIndex(-1);
+    ProtocolComboBox->SetEnabled(true);
+    cbxProtocol->SetChecked(false);
+    cbxProtocol->SetEnabled(true);
+    PriorityComboBoxChange(this);
+    ClearIpRuleFields();
+}
+
 void TIPRuleForm::ClearIpRuleFields()
 {
     for (TEdit* e : {IPRuleEdit, AccessIDEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit, DestPortEdit,
@@ -278,17 +293,16 @@ void TIPRuleForm::ShowCount() { StaticText1->SetCaption(IntToStr(ListView1->Item
 
 void TIPRuleForm::Failed(const AnsiString& text)
 {
-    IdleState();
-    ClearIpRuleFields();
+    AddMode();
     ShowInPanel(StatusBar1, text);
 }
 
 void TIPRuleForm::GetButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         Request->Get();
-        IdleState();
-        ClearIpRuleFields();
+        AddMode();
     } catch (...) {
         Failed(CurrentExceptionText());
     }
@@ -298,12 +312,7 @@ void TIPRuleForm::ListView1Click(TObject*)
 {
     TListItem* row = ListView1->Selected();
     if (!row) {
-        IdleState();
-        ProtocolComboBox->SetEnabled(true);
-        cbxProtocol->SetChecked(false);
-        cbxProtocol->SetEnabled(true);
-        PriorityComboBoxChange(this);
-        ClearIpRuleFields();
+        AddMode();
         return;
     }
     IPRuleEdit->SetText(row->Caption());
@@ -360,6 +369,28 @@ bool TIPRuleForm::ValidateIpRuleEntry()
     return true;
 }
 
+// A protocol field goes only with its protocol: ticked while no protocol is chosen, it would
+// be left out unseen.
+bool TIPRuleForm::ProtocolCarriesTickedFields()
+{
+    if (ProtocolComboBox->ItemIndex() > 0) return true;
+    const struct {
+        TCheckBox* box;
+        const char* text;
+    } fields[] = {
+        {cbxRuleIcmp, "Rule ICMP is sent only with the Rule Protocol icmp."},
+        {cbxRuleIgmp, "Rule IGMP is sent only with the Rule Protocol igmp."},
+        {cbxSourcePort, "Source Port is sent only with the Rule Protocol tcp or udp."},
+        {cbxDestPort, "Destination Port is sent only with the Rule Protocol tcp or udp."},
+        {cbxFBs, "Flag Bits is sent only with the Rule Protocol tcp."},
+        {cbxProtocolID, "Protocol ID is sent only with the Rule Protocol protocolId."},
+        {cbxUserMask, "User Mask is sent only with the Rule Protocol protocolId."},
+    };
+    for (const auto& f : fields)
+        if (f.box->Checked()) return RefuseEntry(f.text, ProtocolComboBox);
+    return true;
+}
+
 // What the chosen protocol lets go: the objects of the other protocols stay out.
 void TIPRuleForm::ApplyRuleProtocolFields(TSavedAccessFlags& flags)
 {
@@ -406,8 +437,7 @@ void TIPRuleForm::WriteRule(bool destroyOnly)
             WriteChosenObjects(Request);
         }
         Request->Get();
-        IdleState();
-        ClearIpRuleFields();
+        AddMode();
     } catch (...) {
         Failed(CurrentExceptionText());
     }
@@ -415,6 +445,7 @@ void TIPRuleForm::WriteRule(bool destroyOnly)
 
 void TIPRuleForm::AddButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     if (!ValidateIpRuleEntry()) return;
     if (HasListedRow(ListView1, IPRuleEdit->Text(), AccessIDEdit->Text())) {
         RefuseEntry("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.",
@@ -425,13 +456,21 @@ void TIPRuleForm::AddButtonClick(TObject*)
         RefuseEntry("Row State must be checked and set to createAndGo.", RowComboBox);
         return;
     }
+    if (!ProtocolCarriesTickedFields()) return;
     WriteRule(false);
 }
 
 void TIPRuleForm::EditButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     if (!ValidateIpRuleEntry()) return;
-    WriteRule(RowComboBox->ItemIndex() == kRowDestroy && cbxRow->Checked());
+    const bool destroyOnly = RowComboBox->ItemIndex() == kRowDestroy && cbxRow->Checked();
+    if (!destroyOnly && !ProtocolCarriesTickedFields()) return;
+    WriteRule(destroyOnly);
 }
 
-void TIPRuleForm::DeleteButtonClick(TObject*) { WriteRule(true); }
+void TIPRuleForm::DeleteButtonClick(TObject*)
+{
+    if (!RequestIdle(Request)) return;
+    WriteRule(true);
+}

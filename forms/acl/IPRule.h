@@ -78,10 +78,12 @@ public:
 private:
     TAclRuleFields Fields() const;
     void IdleState();
+    void AddMode();
     void ClearIpRuleFields();
     void ShowCount();
     void CheckFieldBoxes(bool checked);
     bool ValidateIpRuleEntry();
+    bool ProtocolCarriesTickedFields();
     void ApplyRuleProtocolFields(TSavedAccessFlags& flags);
     void ChooseObjects(TSavedAccessFlags& flags);
     void LeaveOutAllButRowStatus(TSavedAccessFlags& flags);

@@ -152,6 +152,22 @@ void TIPv6MaskInfoForm::RowSelectedState()
 void TIPv6MaskInfoForm::Failed()
 {
     const AnsiString text = CurrentExceptionText();
+    ForgetSelection(ListView1);
+    IdleState();
+    ClearFields();
+    ShowInPanel(StatusBar1, text);
+}
+
+// An edit writes in two steps, so the switch may hold part of it: the list is read again.
+void TIPv6MaskInfoForm::WriteFailed()
+{
+    const AnsiString text = CurrentExceptionText();
+    try {
+        Request->Get();
+    } catch (...) {
+        // The write's failure is the one to show.
+    }
+    ForgetSelection(ListView1);
     IdleState();
     ClearFields();
     ShowInPanel(StatusBar1, text);
@@ -159,6 +175,7 @@ void TIPv6MaskInfoForm::Failed()
 
 void TIPv6MaskInfoForm::GetButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         Request->Get();
         IdleState();
@@ -264,6 +281,7 @@ void TIPv6MaskInfoForm::ChooseObjects(TSavedAccessFlags& flags, bool adding)
 
 void TIPv6MaskInfoForm::AddButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         if (!EntryPasses()) return;
         if (HasListedRow(ListView1, edtMaskID->Text())) {
@@ -281,12 +299,13 @@ void TIPv6MaskInfoForm::AddButtonClick(TObject*)
         }
         GetButtonClick(this);
     } catch (...) {
-        Failed();
+        WriteFailed();
     }
 }
 
 void TIPv6MaskInfoForm::EditButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     if (cbxStatus->ItemIndex() == kRowCreateAndGo) {
         AddButtonClick(this);
         return;
@@ -318,12 +337,13 @@ void TIPv6MaskInfoForm::EditButtonClick(TObject*)
         }
         GetButtonClick(this);
     } catch (...) {
-        Failed();
+        WriteFailed();
     }
 }
 
 void TIPv6MaskInfoForm::DeleteButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         {
             TSavedAccessFlags flags(Request->Request.varList);
@@ -333,6 +353,6 @@ void TIPv6MaskInfoForm::DeleteButtonClick(TObject*)
         }
         GetButtonClick(this);
     } catch (...) {
-        Failed();
+        WriteFailed();
     }
 }

@@ -47,6 +47,7 @@ private:
     bool EntryPasses();
     void ChooseObjects(TSavedAccessFlags& flags, bool adding);
     void Failed();
+    void WriteFailed();
 };
 
 extern TIPv6MaskInfoForm* IPv6MaskInfoForm;

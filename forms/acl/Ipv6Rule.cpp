@@ -214,6 +214,7 @@ void TIpv6RuleForm::PrioritySwitch()
 
 void TIpv6RuleForm::Failed(const AnsiString& text)
 {
+    ForgetSelection(ListView1);
     ClearFields();
     IdleState();
     ShowInPanel(StatusBar1, text);
@@ -221,6 +222,7 @@ void TIpv6RuleForm::Failed(const AnsiString& text)
 
 void TIpv6RuleForm::GetButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         Request->Get();
         ShowCount();  // an emptied list fires no change event
@@ -329,7 +331,7 @@ void TIpv6RuleForm::WriteWithoutAddresses(TSavedAccessFlags& chosen)
 // part first; when the address then fails, the new row stays and the failure is shown.
 void TIpv6RuleForm::WriteRule(bool adding)
 {
-    bool created = false;
+    bool wrote = false;
     try {
         {
             TSavedAccessFlags saved(Request->Request.varList);
@@ -342,23 +344,26 @@ void TIpv6RuleForm::WriteRule(bool adding)
                 TSavedAccessFlags chosen(Request->Request.varList);
                 if (adding) {
                     WriteWithoutAddresses(chosen);
-                    created = true;
+                    wrote = true;
                 }
                 if (src) WriteAddress(chosen, oSrcAddr);
                 if (dst) WriteAddress(chosen, oDstAddr);
+                wrote = true;
                 if (!adding) WriteWithoutAddresses(chosen);
             }
         }
         GetButtonClick(this);
     } catch (...) {
+        // The Sets before the failing one went through: the list shows what the switch holds.
         const AnsiString text = CurrentExceptionText();
-        if (created) GetButtonClick(this);
+        if (wrote) GetButtonClick(this);
         Failed(text);
     }
 }
 
 void TIpv6RuleForm::AddButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         if (!EntryPasses()) return;
         if (HasListedRow(ListView1, edtRuleID->Text(), edtRuleAccessID->Text())) {
@@ -378,6 +383,7 @@ void TIpv6RuleForm::AddButtonClick(TObject*)
 
 void TIpv6RuleForm::EditButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         if (!EntryPasses()) return;
         if (RowComboBox->ItemIndex() == kRowCreateAndGo) {
@@ -396,6 +402,7 @@ void TIpv6RuleForm::EditButtonClick(TObject*)
 
 void TIpv6RuleForm::DeleteButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         {
             TSavedAccessFlags flags(Request->Request.varList);

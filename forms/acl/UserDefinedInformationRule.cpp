@@ -171,8 +171,11 @@ void TUserDefinedInformationRuleForm::FormCreate(TObject*)
         for (TEdit* e : {ProfileIDEdit, AccessIDEdit, OffsetGroupFirstEdit, OffsetGroupSecondEdit,
                          OffsetGroupThirdEdit, OffsetGroupForthEdit, OffsetGroupFifthEdit, PriorityEdit, ReplDSCPEdit})
             e->SetText("");
+        for (TComboBox* c : {EnablePriComboBox, ReplPriyComboBox, EnableReplComboBox, PermitComboBox})
+            c->SetItemIndex(-1);
         RowComboBox->SetItemIndex(kRowCreateAndGo);
         IdleState();
+        PermitComboBoxChange(this);
         Request->Get();
         ShowCount();
     } catch (...) {
@@ -203,6 +206,9 @@ void TUserDefinedInformationRuleForm::ClearUserRuleFields()
         e->SetText("");
     if (ListView1->Items()->Count() == 0) StaticText1->SetCaption("0");
     SetBoxes(FieldBoxes(), false);
+    // An Add with the row box unticked sends the row status shown: never a "destroy" that
+    // Delete or a row left behind.
+    RowComboBox->SetItemIndex(kRowCreateAndGo);
 }
 
 void TUserDefinedInformationRuleForm::ShowCount() { StaticText1->SetCaption(IntToStr(ListView1->Items()->Count())); }
@@ -222,6 +228,7 @@ void TUserDefinedInformationRuleForm::PermitComboBoxChange(TObject*)
 
 void TUserDefinedInformationRuleForm::Failed(const AnsiString& text)
 {
+    ForgetSelection(ListView1);
     IdleState();
     ClearUserRuleFields();
     PermitComboBoxChange(this);
@@ -230,6 +237,7 @@ void TUserDefinedInformationRuleForm::Failed(const AnsiString& text)
 
 void TUserDefinedInformationRuleForm::GetButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         Request->Get();
         IdleState();
@@ -245,7 +253,8 @@ void TUserDefinedInformationRuleForm::ListView1Click(TObject*)
     TListItem* row = ListView1->Selected();
     if (!row) {
         IdleState();
-        EnablePriorityControls(true);
+        ClearUserRuleFields();
+        PermitComboBoxChange(this);
         return;
     }
     ProfileIDEdit->SetText(row->Caption());
@@ -326,6 +335,7 @@ void TUserDefinedInformationRuleForm::WriteRowStatusOnly()
 
 void TUserDefinedInformationRuleForm::AddButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     if (ProfileIDEdit->Text().IsEmpty()) {
         RefuseEntry("Profile ID must be set.");
         return;
@@ -352,6 +362,7 @@ void TUserDefinedInformationRuleForm::AddButtonClick(TObject*)
 
 void TUserDefinedInformationRuleForm::EditButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     if (ProfileIDEdit->Text().IsEmpty()) {
         RefuseEntry("Profile ID must be set.");
         return;
@@ -371,4 +382,8 @@ void TUserDefinedInformationRuleForm::EditButtonClick(TObject*)
     WriteRule(false);
 }
 
-void TUserDefinedInformationRuleForm::DeleteButtonClick(TObject*) { WriteRowStatusOnly(); }
+void TUserDefinedInformationRuleForm::DeleteButtonClick(TObject*)
+{
+    if (!RequestIdle(Request)) return;
+    WriteRowStatusOnly();
+}

@@ -134,6 +134,7 @@ void TUserMaskInfoForm::ClearUserMaskFields()
 
 void TUserMaskInfoForm::Failed(const AnsiString& text)
 {
+    ForgetSelection(ListView1);
     IdleState();
     ClearUserMaskFields();
     ShowInPanel(StatusBar1, text);
@@ -141,6 +142,7 @@ void TUserMaskInfoForm::Failed(const AnsiString& text)
 
 void TUserMaskInfoForm::GetButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         Request->Get();
         IdleState();
@@ -154,6 +156,7 @@ void TUserMaskInfoForm::ListView1Click(TObject*)
 {
     if (!ListView1->Selected()) {
         IdleState();
+        ClearUserMaskFields();  // add mode shows no values of the row let go
         return;
     }
     OperButton->SetEnabled(true);
@@ -221,6 +224,7 @@ void TUserMaskInfoForm::WriteEntry(bool adding)
 
 void TUserMaskInfoForm::AddButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     if (Edit1->Text().IsEmpty()) {
         RefuseEntry("Payload Entry ID must be set.", Edit1);
         return;
@@ -243,6 +247,7 @@ void TUserMaskInfoForm::AddButtonClick(TObject*)
 // The row status shown is sent as it is: "destroy" deletes the entry.
 void TUserMaskInfoForm::OperButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     if (Edit1->Text().IsEmpty()) {
         RefuseEntry("Payload Entry ID must be set.");
         return;
@@ -256,6 +261,7 @@ void TUserMaskInfoForm::OperButtonClick(TObject*)
 
 void TUserMaskInfoForm::DeleteButtonClick(TObject*)
 {
+    if (!RequestIdle(Request)) return;
     try {
         {
             TSavedAccessFlags flags(Request->Request.varList);

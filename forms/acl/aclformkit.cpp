@@ -23,10 +23,22 @@ bool ShowsNoText(TWinControl* control)
     return false;
 }
 
+namespace {
+
+bool SameKey(const AnsiString& listed, const AnsiString& typed)
+{
+    const int a = listed.ToIntDef(-1);
+    const int b = typed.ToIntDef(-1);
+    if (a >= 0 && b >= 0) return a == b;
+    return listed == typed;
+}
+
+}  // namespace
+
 bool HasListedRow(TListView* lv, const AnsiString& caption)
 {
     for (int i = 0; i < lv->Items()->Count(); ++i)
-        if (lv->Items()->Item(i)->Caption() == caption) return true;
+        if (SameKey(lv->Items()->Item(i)->Caption(), caption)) return true;
     return false;
 }
 
@@ -34,7 +46,8 @@ bool HasListedRow(TListView* lv, const AnsiString& caption, const AnsiString& fi
 {
     for (int i = 0; i < lv->Items()->Count(); ++i) {
         TListItem* row = lv->Items()->Item(i);
-        if (row->Caption() == caption && row->SubItems()->Count() > 0 && row->SubItems()->Strings(0) == firstSubItem)
+        if (SameKey(row->Caption(), caption) && row->SubItems()->Count() > 0 &&
+            SameKey(row->SubItems()->Strings(0), firstSubItem))
             return true;
     }
     return false;
@@ -91,5 +104,12 @@ void ApplyPrioritySwitch(TComboBox* enableCombo, TCheckBox* priorityBox, TWinCon
     priorityBox->SetChecked(false);
     replaceBox->SetChecked(false);
 }
+
+void ForgetSelection(TListView* lv)
+{
+    if (lv->Selected()) lv->ClearSelection();
+}
+
+bool RequestIdle(const QzSNMPRequest2Controls* request) { return request && !request->Busy; }
 
 void WriteChosenObjects(QzSNMPRequest2Edits* request) { request->Set(false, true); }

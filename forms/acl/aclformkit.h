@@ -23,6 +23,7 @@ bool RefuseEntry(const AnsiString& message, TWinControl* focus = nullptr);
 bool ShowsNoText(TWinControl* control);
 
 // A listed row with that caption (the first index), and with that first sub-item (the second).
+// Numbers compare as numbers: "001" names row 1, as it does on the wire.
 bool HasListedRow(TListView* lv, const AnsiString& caption);
 bool HasListedRow(TListView* lv, const AnsiString& caption, const AnsiString& firstSubItem);
 // The text of object `object`'s column in the selected row (object 0 is the caption).
@@ -55,6 +56,14 @@ bool PriorityObjectsLeftOut(TListView* lv, int enableObject, TCheckBox* enableBo
 // unchecked either way.
 void ApplyPrioritySwitch(TComboBox* enableCombo, TCheckBox* priorityBox, TWinControl* priority,
                          TCheckBox* replaceBox, TWinControl* replace, bool otherTextDisables);
+
+// Back to add mode after a failed write: no row stays highlighted that the controls no longer
+// show, so the next write goes only where the operator points again.
+void ForgetSelection(TListView* lv);
+
+// False while the request reads or writes (or is gone): a click that reaches the form then
+// starts nothing.
+bool RequestIdle(const QzSNMPRequest2Controls* request);
 
 // One synchronous write of the values not left out, without the layer's re-read.
 void WriteChosenObjects(QzSNMPRequest2Edits* request);

@@ -163,3 +163,43 @@ TEST_F(EthernetMaskTest, ARefusedWriteGivesEveryAccessFlagBack)
         EXPECT_EQ(f->ListView1->Items()->Item(0)->SubItems()->Count(), 7);
     });
 }
+
+// "001" is profile 1 on the wire, so it is listed; a write the switch refuses is shown, with
+// the list read again and no row left highlighted.
+TEST_F(EthernetMaskTest, ARefusedSetOrAddIsShownAndAnIdWithLeadingZerosIsADuplicate)
+{
+    StartSwitch();
+    Run([&](F* f) {
+        const char* kError = "(SNMP) Cannot perform operation, General Error!";
+        Type(f->IDEdit, "001");
+        Pick(f->RowStatusComBo, 3);
+        boxes.Clear();
+        Mark();
+        Click(f->AddBtn);
+        EXPECT_EQ(BoxTexts(),
+                  std::vector<std::string>{"There is already a record with the same Ethernet Mask ID. Please modified it."});
+        Settle();
+        EXPECT_TRUE(Since("SET").empty());
+
+        agent->Control("fault error 1.3.6.1.4.1.171.12.9.2.1.1 genErr set");
+        const struct {
+            const char* name;
+            std::function<void(F*)> write;
+        } writes[] = {
+            {"Set", [](F* f) { ClickRow(f->ListView1, 0); Click(f->SetBtn); }},
+            {"Add", [](F* f) { Type(f->IDEdit, "3"); Pick(f->RowStatusComBo, 3); Click(f->AddBtn); }},
+        };
+        for (const auto& w : writes) {
+            SCOPED_TRACE(w.name);
+            ShowInPanel(f->StatusBar1, "");
+            Mark();
+            w.write(f);
+            EXPECT_EQ(Sets(1).size(), 1u);
+            EXPECT_EQ(f->StatusBar1->Panels()->Items(0)->Text(), kError);
+            EXPECT_EQ(f->ListView1->Selected(), nullptr);
+            EXPECT_EQ(Captions(f->ListView1), (std::vector<std::string>{"1", "2"}));
+            EXPECT_FALSE(f->SetBtn->Enabled());
+            EXPECT_EQ(f->IDEdit->Text(), "");
+        }
+    });
+}

@@ -278,3 +278,27 @@ TEST_F(EthernetRuleTest, ARefusedWriteGivesEveryAccessFlagBackAndShowsTheError)
         EXPECT_EQ(f->ListView1->Items()->Item(0)->SubItems()->Count(), 13);
     });
 }
+
+TEST_F(EthernetRuleTest, ARefusedEditLetsTheRowGoSoItsNextEditSendsItsPortsAsRead)
+{
+    StartSwitch();
+    Run([&](F* f) {
+        ClickRow(f->ListView1, 0);  // 1.1, ports 1 to 8
+        agent->Control("fault error 1.3.6.1.4.1.171.12.9.3.1.1 genErr set");
+        Mark();
+        Click(f->EditButton);
+        EXPECT_EQ(Sets(1).size(), 1u);
+        EXPECT_EQ(f->ListView1->Selected(), nullptr);
+        EXPECT_FALSE(f->EditButton->Enabled());
+        EXPECT_FALSE(f->DeleteButton->Enabled());
+        EXPECT_EQ(f->MaskIDEdit->Text(), "");
+        EXPECT_TRUE(CheckedPorts(f).empty());
+        agent->Control("fault clear");
+        ClickRow(f->ListView1, 0);
+        EXPECT_EQ(f->VlanRuleEdit->Text(), "servers");
+        EXPECT_EQ(CheckedPorts(f), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        Mark();
+        Click(f->EditButton);
+        EXPECT_EQ(SetsOnWire(), (Wires{{kEntry + "14.1.1 string FF00000000000000"}}));
+    });
+}

@@ -68,14 +68,13 @@ TEST_F(IPRuleTest, ListsTheRulesAndASelectedRowLocksItsProtocol)
         Click(f->CheckButton);
         EXPECT_TRUE(f->cbxProtocol->Checked());
         EXPECT_FALSE(f->cbxPriority->Checked());
-        // Refresh keeps the protocol locked; a click on no row frees it.
-        Click(f->GetButton);
-        EXPECT_FALSE(f->ProtocolComboBox->Enabled());
-        EXPECT_FALSE(f->cbxRow->Checked());
-        EXPECT_TRUE(CheckedPorts(f).empty());
+        // A click on no row frees the protocol, back on no item.
         QTest::mouseClick(f->ListView1->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 140));
         EXPECT_TRUE(f->ProtocolComboBox->Enabled());
+        EXPECT_EQ(f->ProtocolComboBox->ItemIndex(), -1);
         EXPECT_TRUE(f->cbxProtocol->Enabled());
+        EXPECT_FALSE(f->cbxRow->Checked());
+        EXPECT_TRUE(CheckedPorts(f).empty());
     });
 }
 
@@ -238,5 +237,80 @@ TEST_F(IPRuleTest, ARefusedWriteShowsItsFailureAndGivesTheFlagsBack)
         EXPECT_TRUE(f->AddButton->Enabled());
         Click(f->GetButton);
         EXPECT_EQ(f->ListView1->Items()->Item(0)->SubItems()->Count(), 21);
+    });
+}
+
+TEST_F(IPRuleTest, ARefusedEditLetsTheRowGoSoItsNextEditSendsItsPortsAsRead)
+{
+    StartSwitch();
+    Run([&](F* f) {
+        ClickRow(f->ListView1, 0);  // 1.1, ports 1 to 8
+        agent->Control("fault error 1.3.6.1.4.1.171.12.9.3.2.1 genErr set");
+        Mark();
+        Click(f->EditButton);
+        EXPECT_EQ(Sets(1).size(), 1u);
+        EXPECT_EQ(f->ListView1->Selected(), nullptr);
+        EXPECT_FALSE(f->EditButton->Enabled());
+        EXPECT_FALSE(f->DeleteButton->Enabled());
+        EXPECT_EQ(f->IPRuleEdit->Text(), "");
+        EXPECT_TRUE(CheckedPorts(f).empty());
+        EXPECT_TRUE(f->ProtocolComboBox->Enabled());
+        agent->Control("fault clear");
+        ClickRow(f->ListView1, 0);
+        EXPECT_EQ(f->SourceIPEdit->Text(), "10.90.90.0");
+        EXPECT_EQ(CheckedPorts(f), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        Mark();
+        Click(f->EditButton);
+        EXPECT_EQ(SetsOnWire(), (Wires{{kEntry + "21.1.1 string FF00000000000000"}}));
+    });
+}
+
+// A ticked protocol field goes with its protocol or not at all, with a message: on a fresh form
+// and after a row's protocol was shown by Refresh, Edit or Delete.
+TEST_F(IPRuleTest, AProtocolFieldTickedWithoutItsProtocolIsRefusedByName)
+{
+    StartSwitch();
+    Run([&](F* f) {
+        const char* kPort = "Destination Port is sent only with the Rule Protocol tcp or udp.";
+        const struct {
+            const char* name;
+            std::function<void(F*)> step;
+            const char* access;
+        } steps[] = {
+            {"fresh form", [](F*) {}, "3"},
+            {"Refresh", [](F* f) { ClickRow(f->ListView1, 1); Click(f->GetButton); }, "4"},
+            {"Edit", [](F* f) { ClickRow(f->ListView1, 1); Click(f->EditButton); }, "5"},
+            {"Delete", [](F* f) { ClickRow(f->ListView1, 1); Click(f->DeleteButton); }, "6"},
+        };
+        for (const auto& s : steps) {
+            SCOPED_TRACE(s.name);
+            s.step(f);
+            EXPECT_TRUE(f->ProtocolComboBox->Enabled());
+            EXPECT_EQ(f->ProtocolComboBox->ItemIndex(), -1);
+            EXPECT_TRUE(f->cbxProtocol->Enabled());
+            Type(f->IPRuleEdit, "1");
+            Type(f->AccessIDEdit, s.access);
+            Tick(f->cbxDestPort);
+            Type(f->DestPortEdit, "443");
+            Pick(f->RowComboBox, 3);  // a selected row left its own status there
+            Tick(f->cbxRow);
+            boxes.Clear();
+            Mark();
+            Click(f->AddButton);
+            EXPECT_EQ(BoxTexts(), std::vector<std::string>{kPort});
+            Pick(f->ProtocolComboBox, 0);  // "none" carries no port either
+            Click(f->AddButton);
+            EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kPort, kPort}));
+            Settle();
+            EXPECT_TRUE(Since("SET").empty());
+            Pick(f->ProtocolComboBox, 3);
+            boxes.Clear();
+            Click(f->AddButton);
+            const std::string at = std::string(".1.") + s.access;
+            EXPECT_EQ(SetsOnWire(), (Wires{{kEntry + "11" + at + " integer 443",
+                                            kEntry + "21" + at + " string 0000000000000000",
+                                            kEntry + "24" + at + " integer 4"}}));
+            EXPECT_TRUE(BoxTexts().empty());
+        }
     });
 }

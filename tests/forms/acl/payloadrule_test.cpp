@@ -201,3 +201,29 @@ TEST_F(PayloadRuleTest, ARefusedWriteShowsItsFailureAndGivesTheFlagsBack)
         EXPECT_FALSE(f->cbxPriority->Checked());
     });
 }
+
+// Delete leaves no "destroy" behind for an Add whose row box is unticked, and the choices start
+// blank with the priority controls open.
+TEST_F(PayloadRuleTest, AnAddAfterDeleteCreatesTheRuleItNames)
+{
+    StartSwitch();
+    Run([&](F* f) {
+        for (TComboBox* c : {f->EnablePriComboBox, f->ReplPriyComboBox, f->EnableReplComboBox, f->PermitComboBox})
+            EXPECT_EQ(c->ItemIndex(), -1) << c->Name().c_str();
+        EXPECT_TRUE(f->EnablePriComboBox->Enabled());
+        EXPECT_TRUE(f->cbxPriority->Enabled());
+        ClickRow(f->ListView1, 1);
+        Mark();
+        Click(f->DeleteButton);
+        EXPECT_EQ(SetsOnWire(), (Wires{{kEntry + "15.1.2 integer 6"}}));
+        EXPECT_EQ(f->RowComboBox->Text(), "createAndGo");
+        Type(f->ProfileIDEdit, "1");
+        Type(f->AccessIDEdit, "3");
+        Mark();
+        Click(f->AddButton);
+        EXPECT_EQ(SetsOnWire(), (Wires{{kEntry + "15.1.3 integer 4"}}));
+        EXPECT_EQ(f->ListView1->Items()->Count(), 2);
+        EXPECT_EQ(f->ListView1->Items()->Item(1)->SubItems()->Strings(0), "3");
+        EXPECT_EQ(f->RowComboBox->Text(), "createAndGo");
+    });
+}
