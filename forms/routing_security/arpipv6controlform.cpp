@@ -112,6 +112,10 @@ void TARPIPV6ControlForm::btnAddClick(TObject*)
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    // The dialog's edits are the entry's index: whatever they hold now is no longer the
+    // highlighted entry, so that a Delete never goes to what was typed there.
+    ListView1->ClearSelection();
+    btnDelete->SetEnabled(false);
 }
 
 void TARPIPV6ControlForm::btnDeleteClick(TObject*)
@@ -134,7 +138,8 @@ void TARPIPV6ControlForm::btnDeleteClick(TObject*)
             ShowInMemo(Memo1, CurrentExceptionText());
         }
     }
-    btnDelete->SetEnabled(false);
+    // A refused delete leaves its row selected, and Delete offered for it again.
+    btnDelete->SetEnabled(ListView1->Selected() != nullptr);
     if (ListView1->Items()->Count() == 0) StaticText1->SetCaption("0");
 }
 
