@@ -102,16 +102,21 @@ void TRouteRedistributForm::FormCreate(TObject*)
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    DeleteBtn->SetEnabled(false);
 }
 
 void TRouteRedistributForm::FormClose(TObject*, TCloseAction&) { ReleaseRequest(Request); }
 
 void TRouteRedistributForm::CloseBtnClick(TObject*) { Close(); }
 
+// While a read or write is under way the buttons start nothing: a second one would walk into
+// the same list. A read empties the list, so no row stays selected for Delete.
 void TRouteRedistributForm::RefreshBtnClick(TObject*)
 {
+    if (!Request || Request->Busy) return;
+    DeleteBtn->SetEnabled(false);
     try {
-        if (Request) Request->Get();
+        Request->Get();
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
@@ -162,6 +167,7 @@ void TRouteRedistributForm::RadioButton1Click(TObject* Sender)
 
 void TRouteRedistributForm::Write(bool add)
 {
+    if (!Request || Request->Busy) return;
     try {
         if (Edit1->Text().IsEmpty()) {
             if (Edit1->CanFocus()) Edit1->SetFocus();
@@ -177,8 +183,12 @@ void TRouteRedistributForm::Write(bool add)
             if (Edit1->CanFocus()) Edit1->SetFocus();
             return;
         }
+        const int status = StComboBox->ItemIndex();
         if (add) StComboBox->SetItemIndex(kCreateAndGoItem);
-        if (Request) Request->Set(true, true);
+        Request->Set(true, true);
+        // The hidden status is the selected row's again, should the switch refuse this one.
+        StComboBox->SetItemIndex(status);
+        DeleteBtn->SetEnabled(false);
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
@@ -188,12 +198,17 @@ void TRouteRedistributForm::EditBtnClick(TObject*) { Write(false); }
 
 void TRouteRedistributForm::AddBtnClick(TObject*) { Write(true); }
 
+// Only a selected row is deleted: without one the combo boxes hold whatever was chosen last.
 void TRouteRedistributForm::DeleteBtnClick(TObject*)
 {
+    if (!ListView1->Selected() || !Request || Request->Busy) return;
+    const int status = StComboBox->ItemIndex();
     try {
         StComboBox->SetItemIndex(kDestroyItem);
-        if (Request) Request->Set(true, true);
+        Request->Set(true, true);
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    StComboBox->SetItemIndex(status);
+    DeleteBtn->SetEnabled(false);
 }
