@@ -105,8 +105,13 @@ void TARPIPV6ControlForm::btnGetClick(TObject*)
     btnDelete->SetEnabled(false);
 }
 
+// The dialog writes through the request: while a read is under way it is not opened.
 void TARPIPV6ControlForm::btnAddClick(TObject*)
 {
+    if (!Request || Request->Busy) {
+        ShowMessage("Get data not complete");
+        return;
+    }
     try {
         ARPIPv6ControlEditForm->ShowModal();
     } catch (...) {

@@ -99,6 +99,7 @@ void TBOOTCtrlTableForm::RefreshBtnClick(TObject*)
 // highlighted row, so that a Delete never goes to what was typed there.
 void TBOOTCtrlTableForm::AddBtnClick(TObject*)
 {
+    if (!Request || Request->Busy) return;
     try {
         NewBootpCtrlForm->ShowModal();
     } catch (...) {

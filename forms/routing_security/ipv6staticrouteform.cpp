@@ -110,8 +110,13 @@ void TIpv6StaticRouteForm::btnGetClick(TObject*)
     btnDelete->SetEnabled(false);
 }
 
+// The dialog writes through the route request: while a read is under way it is not opened.
 void TIpv6StaticRouteForm::ShowDialog(int mode)
 {
+    if (!Request || Request->Busy) {
+        ShowMessage("Get data not complete");
+        return;
+    }
     try {
         Ipv6StaticRouteEditForm->Mode = mode;
         Ipv6StaticRouteEditForm->ShowModal();
