@@ -201,7 +201,14 @@ void TRouteRedistributForm::AddBtnClick(TObject*) { Write(true); }
 // Only a selected row is deleted: without one the combo boxes hold whatever was chosen last.
 void TRouteRedistributForm::DeleteBtnClick(TObject*)
 {
-    if (!ListView1->Selected() || !Request || Request->Busy) return;
+    TListItem* row = ListView1->Selected();
+    if (!row || !Request || Request->Busy) return;
+    // The protocol boxes can be changed while a row is selected; Delete removes that row,
+    // and the boxes show it again.
+    ComboBox1->SetItemIndex(ComboBox1->Items()->IndexOf(row->Caption()));
+    const AnsiString dst = row->SubItems()->Count() > 0 ? row->SubItems()->Strings(0) : AnsiString();
+    ComboBox2->SetItemIndex(ComboBox2->Items()->IndexOf(dst));
+    ComboBox1Change(ComboBox1);
     const int status = StComboBox->ItemIndex();
     try {
         StComboBox->SetItemIndex(kDestroyItem);
