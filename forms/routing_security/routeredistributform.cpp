@@ -102,7 +102,15 @@ void TRouteRedistributForm::FormCreate(TObject*)
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
-    DeleteBtn->SetEnabled(false);
+    EnableRowButtons(false);
+}
+
+// Set and Delete write the selected row (Set with its own hidden status): without one they
+// are not offered.
+void TRouteRedistributForm::EnableRowButtons(bool enabled)
+{
+    EditBtn->SetEnabled(enabled);
+    DeleteBtn->SetEnabled(enabled);
 }
 
 void TRouteRedistributForm::FormClose(TObject*, TCloseAction&) { ReleaseRequest(Request); }
@@ -114,7 +122,7 @@ void TRouteRedistributForm::CloseBtnClick(TObject*) { Close(); }
 void TRouteRedistributForm::RefreshBtnClick(TObject*)
 {
     if (!Request || Request->Busy) return;
-    DeleteBtn->SetEnabled(false);
+    EnableRowButtons(false);
     try {
         Request->Get();
     } catch (...) {
@@ -125,7 +133,7 @@ void TRouteRedistributForm::RefreshBtnClick(TObject*)
 void TRouteRedistributForm::ListView1Click(TObject*)
 {
     TListItem* row = ListView1->Selected();
-    DeleteBtn->SetEnabled(row != nullptr);
+    EnableRowButtons(row != nullptr);
     if (!row) return;
     const AnsiString type = row->SubItems()->Count() >= kTypeColumn ? row->SubItems()->Strings(kTypeColumn - 1) : "";
     for (TRadioButton* b : RadioButtons)
@@ -183,12 +191,13 @@ void TRouteRedistributForm::Write(bool add)
             if (Edit1->CanFocus()) Edit1->SetFocus();
             return;
         }
+        if (!add && !ListView1->Selected()) return;
         const int status = StComboBox->ItemIndex();
         if (add) StComboBox->SetItemIndex(kCreateAndGoItem);
         Request->Set(true, true);
         // The hidden status is the selected row's again, should the switch refuse this one.
         StComboBox->SetItemIndex(status);
-        DeleteBtn->SetEnabled(false);
+        EnableRowButtons(false);
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
@@ -217,5 +226,5 @@ void TRouteRedistributForm::DeleteBtnClick(TObject*)
         ShowInMemo(Memo1, CurrentExceptionText());
     }
     StComboBox->SetItemIndex(status);
-    DeleteBtn->SetEnabled(false);
+    EnableRowButtons(false);
 }

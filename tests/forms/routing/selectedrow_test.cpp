@@ -173,7 +173,7 @@ const std::vector<ListForm>& SelectedRowTest::Forms()
                                     "btnDelete", {"btnDelete"}),
         Form<TRouteRedistributForm>("RouteRedistribut", nullptr, "1.3.6.1.4.1.171.11.55.2.3.5.1.", 0,
                                     [value](TListItem* r) { return value(Cell(r, 0)) + "." + value(Cell(r, 1)); },
-                                    "RefreshBtn", "DeleteBtn", {"DeleteBtn"}),
+                                    "RefreshBtn", "DeleteBtn", {"DeleteBtn", "EditBtn"}),
     };
     return forms;
 }
