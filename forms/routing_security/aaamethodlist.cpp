@@ -154,8 +154,11 @@ void TAAAMethodListForm::FormCreate(TObject*)
 
 void TAAAMethodListForm::FormClose(TObject*, TCloseAction&) { ReleaseRequest(Request); }
 
+// No row is highlighted in add mode: after a refused write the edits no longer show the row,
+// and a click on it must fill them again before Edit or Delete can act on it.
 void TAAAMethodListForm::AddMode()
 {
+    ListView1->ClearSelection();
     EditButton->SetEnabled(false);
     DeleteButton->SetEnabled(false);
     NameEditControl->SetEnabled(true);

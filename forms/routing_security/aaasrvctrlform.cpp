@@ -73,9 +73,10 @@ void TAAASrvCtrlForm::FormClose(TObject*, TCloseAction&) { ReleaseRequest(Reques
 
 void TAAASrvCtrlForm::btnCloseClick(TObject*) { Close(); }
 
+// While the opening read is under way a write starts nothing.
 void TAAASrvCtrlForm::btnSetClick(TObject*)
 {
-    if (!Request) return;
+    if (!Request || Request->Busy) return;
     if (edtSrvGrpName->Text().IsEmpty()) {
         ShowMessage("Please input Server Group Name.");
         return;

@@ -105,13 +105,22 @@ void TARPIPV6ControlForm::btnGetClick(TObject*)
     btnDelete->SetEnabled(false);
 }
 
+// The dialog writes through the request: while a read is under way it is not opened.
 void TARPIPV6ControlForm::btnAddClick(TObject*)
 {
+    if (!Request || Request->Busy) {
+        ShowMessage("Get data not complete");
+        return;
+    }
     try {
         ARPIPv6ControlEditForm->ShowModal();
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    // The dialog's edits are the entry's index: whatever they hold now is no longer the
+    // highlighted entry, so that a Delete never goes to what was typed there.
+    ListView1->ClearSelection();
+    btnDelete->SetEnabled(false);
 }
 
 void TARPIPV6ControlForm::btnDeleteClick(TObject*)
@@ -134,7 +143,8 @@ void TARPIPV6ControlForm::btnDeleteClick(TObject*)
             ShowInMemo(Memo1, CurrentExceptionText());
         }
     }
-    btnDelete->SetEnabled(false);
+    // A refused delete leaves its row selected, and Delete offered for it again.
+    btnDelete->SetEnabled(ListView1->Selected() != nullptr);
     if (ListView1->Items()->Count() == 0) StaticText1->SetCaption("0");
 }
 

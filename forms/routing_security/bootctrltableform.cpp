@@ -40,6 +40,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(TComponent* Owner) : TFeatureFormBase(Own
     DeleteBtn->OnClick = TNotifyEvent(this, &TBOOTCtrlTableForm::DeleteBtnClick);
     AddBtn->OnClick = TNotifyEvent(this, &TBOOTCtrlTableForm::AddBtnClick);
     CloseBtn->OnClick = TNotifyEvent(this, &TBOOTCtrlTableForm::CloseBtnClick);
+    ListView1->OnSelectItem = TLVSelectItemEvent(this, &TBOOTCtrlTableForm::ListView1SelectItem);
     OnCreate = TNotifyEvent(this, &TBOOTCtrlTableForm::FormCreate);
     OnClose = TCloseEvent(this, &TBOOTCtrlTableForm::FormClose);
     DoCreate();
@@ -71,6 +72,7 @@ void TBOOTCtrlTableForm::FormCreate(TObject*)
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    DeleteBtn->SetEnabled(false);
 }
 
 void TBOOTCtrlTableForm::FormClose(TObject*, TCloseAction&)
@@ -81,32 +83,51 @@ void TBOOTCtrlTableForm::FormClose(TObject*, TCloseAction&)
 
 void TBOOTCtrlTableForm::CloseBtnClick(TObject*) { Close(); }
 
+// A read or write under way is left to finish: a second one would walk into the same list.
 void TBOOTCtrlTableForm::RefreshBtnClick(TObject*)
 {
+    if (!Request || Request->Busy) return;
+    NoSelection();
     try {
-        if (Request) Request->Get();
+        Request->Get();
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
 }
 
+// The dialog's edits are the row's index: after it, whatever they hold is no longer the
+// highlighted row, so that a Delete never goes to what was typed there.
 void TBOOTCtrlTableForm::AddBtnClick(TObject*)
 {
+    if (!Request || Request->Busy) return;
     try {
         NewBootpCtrlForm->ShowModal();
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    NoSelection();
 }
 
 // Without a selected row the edits hold whatever was typed last: nothing to delete.
 void TBOOTCtrlTableForm::DeleteBtnClick(TObject*)
 {
-    if (!ListView1->Selected() || !Request) return;
+    if (!ListView1->Selected() || !Request || Request->Busy) return;
     try {
         ComboBox1->SetItemIndex(kInvalidItem);
         Request->Set(true, true);
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    NoSelection();
+}
+
+void TBOOTCtrlTableForm::ListView1SelectItem(TObject*, TListItem*, bool)
+{
+    DeleteBtn->SetEnabled(ListView1->Selected() != nullptr);
+}
+
+void TBOOTCtrlTableForm::NoSelection()
+{
+    ListView1->ClearSelection();
+    DeleteBtn->SetEnabled(false);
 }

@@ -24,8 +24,10 @@ public:
     void AddBtnClick(TObject* Sender);
     void DeleteBtnClick(TObject* Sender);
     void CloseBtnClick(TObject* Sender);
+    void ListView1SelectItem(TObject* Sender, TListItem* Item, bool Selected);
 
 private:
+    void NoSelection();
     void ReleaseDialog();
 };
 

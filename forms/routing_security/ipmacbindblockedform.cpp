@@ -62,9 +62,11 @@ void TIpMacBindBlockedForm::FormClose(TObject*, TCloseAction&) { ReleaseRequest(
 
 void TIpMacBindBlockedForm::btnCloseClick(TObject*) { Close(); }
 
+// A read empties the list: no row stays selected for Delete.
 void TIpMacBindBlockedForm::btnGetClick(TObject*)
 {
     if (!Request || Request->Busy) return;
+    btnDelete->SetEnabled(false);
     try {
         Request->Get();
     } catch (...) {
@@ -83,4 +85,5 @@ void TIpMacBindBlockedForm::btnDeleteClick(TObject*)
     } catch (...) {
         Request->ShowResult(CurrentExceptionText());
     }
+    btnDelete->SetEnabled(ListView1->Selected() != nullptr);
 }

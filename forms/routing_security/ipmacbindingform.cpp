@@ -148,7 +148,11 @@ void TIPMACBindingForm::Write(int statusItem)
         btnGetClick(btnGet);
     } catch (...) {
         Request->ShowResult(CurrentExceptionText());
+        // The edits are emptied: no row stays highlighted with ports that no longer go with
+        // them, and a click on the row fills it all again.
+        ListView1->ClearSelection();
         ResetEdits();
+        PortPage->ClearChecks();
     }
 }
 

@@ -5,6 +5,9 @@
 #include "mainwindow/mainunit.h"
 #include "platform/ui/dialogs.h"
 
+#include <string>
+#include <vector>
+
 TIpStaticRouteEditForm* IpStaticRouteEditForm = nullptr;
 
 namespace {
@@ -147,6 +150,52 @@ bool TIpStaticRouteEditForm::DefaultRouteCheck()
     return true;
 }
 
+namespace {
+
+// The four numbers of a dotted address; a typed "010" names the same address as "10".
+std::vector<int> Ipv4Numbers(const AnsiString& text)
+{
+    std::vector<int> out;
+    std::string group;
+    for (char c : text.std() + ".") {
+        if (c != '.') {
+            group += c;
+            continue;
+        }
+        out.push_back(AnsiString(group.c_str()).ToIntDef(-1));
+        group.clear();
+    }
+    return out;
+}
+
+AnsiString Cell(TListItem* row, int column)
+{
+    if (column == 0) return row->Caption();
+    return row->SubItems()->Count() >= column ? row->SubItems()->Strings(column - 1) : AnsiString();
+}
+
+}  // namespace
+
+// A route whose destination, mask and backup state are listed already would be written over,
+// its next hop and metric replaced without a word.
+bool TIpStaticRouteEditForm::NewRouteCheck()
+{
+    TIpStaticRouteForm* list = ListForm();
+    if (!list) return true;
+    TListItems* rows = list->ListView1->Items();
+    for (int i = 0; i < rows->Count(); ++i) {
+        TListItem* row = rows->Item(i);
+        if (Ipv4Numbers(Cell(row, 0)) != Ipv4Numbers(DesEdit->Text()) ||
+            Ipv4Numbers(Cell(row, 1)) != Ipv4Numbers(MaskEdit->Text()) || Cell(row, 2) != BakeupComboBox->Text())
+            continue;
+        return Fail("Has already a record with the same Destination, Mask and Bakeup State (" + Cell(row, 0) + " " +
+                        Cell(row, 1) + " " + Cell(row, 2) + ", Next Hop " + Cell(row, 3) + ", Metric " +
+                        Cell(row, 4) + "). Please change one of them.",
+                    DesEdit->Enabled() ? DesEdit : NextHopEdit);
+    }
+    return true;
+}
+
 bool TIpStaticRouteEditForm::MetricCheck()
 {
     if (!MetricTextFits(MetricEdit->Text())) return Fail("Metric should between 1-65535", MetricEdit);
@@ -156,7 +205,7 @@ bool TIpStaticRouteEditForm::MetricCheck()
 void TIpStaticRouteEditForm::SetButtonClick(TObject*)
 {
     const bool passed = Mode == modeEdit ? MetricCheck() : Mode == modeAdd ? AddCheck() : DefaultRouteCheck();
-    if (!passed) return;
+    if (!passed || (Mode != modeEdit && !NewRouteCheck())) return;
     TIpStaticRouteForm* list = ListForm();
     if (!list || !list->Request) return;
     QzSNMPRequest2Edits* request = list->Request;

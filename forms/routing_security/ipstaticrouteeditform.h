@@ -31,6 +31,7 @@ private:
     bool AddCheck();
     bool DefaultRouteCheck();
     bool MetricCheck();
+    bool NewRouteCheck();
     bool Fail(const AnsiString& message, TWinControl* focus);
     TIpStaticRouteForm* ListForm() const;
     AnsiString desText_, nextHopText_, maskText_;

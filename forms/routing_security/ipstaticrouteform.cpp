@@ -123,8 +123,13 @@ void TIpStaticRouteForm::GetButtonClick(TObject*)
     DeleteButton->SetEnabled(false);
 }
 
+// The dialog writes through the route request: while a read is under way it is not opened.
 void TIpStaticRouteForm::ShowDialog(int mode, const AnsiString& caption)
 {
+    if (!Request || Request->Busy) {
+        ShowMessage("Get data not complete");
+        return;
+    }
     try {
         IpStaticRouteEditForm->Mode = mode;
         IpStaticRouteEditForm->SetCaption(caption);

@@ -111,6 +111,29 @@ bool TIpv6StaticRouteEditForm::ValidateIpv6StaticRoute()
     if (edtNextHop->Text() == edtDst->Text())
         return Fail("Duplicate IP address, Please input a valid Next Hop", edtNextHop);
     if (!MetricTextFits(edtMetric->Text())) return Fail("Metric should between 1-65535", edtMetric);
+    return NewRouteCheck();
+}
+
+// A route whose destination, mask and next hop are listed already would be written over, its
+// metric replaced without a word.
+bool TIpv6StaticRouteEditForm::NewRouteCheck()
+{
+    TIpv6StaticRouteForm* list = ListForm();
+    if (!list) return true;
+    TListItems* rows = list->ListView1->Items();
+    for (int i = 0; i < rows->Count(); ++i) {
+        TListItem* row = rows->Item(i);
+        TStrings* cells = row->SubItems();
+        if (cells->Count() < 3) continue;
+        if (row->Caption().UpperCase() != edtDst->Text().UpperCase() ||
+            cells->Strings(0).UpperCase() != edtMask->Text().UpperCase() ||
+            cells->Strings(1).UpperCase() != edtNextHop->Text().UpperCase())
+            continue;
+        return Fail("Has already a record with the same Destination, Mask and Next Hop (" + row->Caption() + " " +
+                        cells->Strings(0) + " " + cells->Strings(1) + ", Metric " + cells->Strings(2) +
+                        "). Please change one of them.",
+                    edtDst->Enabled() ? edtDst : edtNextHop);
+    }
     return true;
 }
 

@@ -28,6 +28,7 @@ public:
 
 private:
     bool ValidateIpv6StaticRoute();
+    bool NewRouteCheck();
     bool Fail(const AnsiString& message, TWinControl* focus);
     TIpv6StaticRouteForm* ListForm() const;
 };

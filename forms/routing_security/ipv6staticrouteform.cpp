@@ -110,14 +110,23 @@ void TIpv6StaticRouteForm::btnGetClick(TObject*)
     btnDelete->SetEnabled(false);
 }
 
+// The dialog writes through the route request: while a read is under way it is not opened.
 void TIpv6StaticRouteForm::ShowDialog(int mode)
 {
+    if (!Request || Request->Busy) {
+        ShowMessage("Get data not complete");
+        return;
+    }
     try {
         Ipv6StaticRouteEditForm->Mode = mode;
         Ipv6StaticRouteEditForm->ShowModal();
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    // The dialog's edits are the row's index: whatever they hold now is no longer the
+    // highlighted row, so that a Delete never goes to what was typed there.
+    ListView1->ClearSelection();
+    btnDelete->SetEnabled(false);
 }
 
 void TIpv6StaticRouteForm::btnAddClick(TObject*) { ShowDialog(TIpv6StaticRouteEditForm::modeAdd); }
@@ -144,7 +153,8 @@ void TIpv6StaticRouteForm::btnDeleteClick(TObject*)
             ShowInMemo(Memo1, CurrentExceptionText());
         }
     }
-    btnDelete->SetEnabled(false);
+    // A refused delete leaves its row selected, and Delete offered for it again.
+    btnDelete->SetEnabled(ListView1->Selected() != nullptr);
     if (ListView1->Items()->Count() == 0) StaticText1->SetCaption("0");
 }
 

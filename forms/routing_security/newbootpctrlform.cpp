@@ -57,7 +57,7 @@ void TNewBootpCtrlForm::FormActivate(TObject*)
 void TNewBootpCtrlForm::DeleteBtnClick(TObject*)
 {
     TBOOTCtrlTableForm* list = ListForm();
-    if (!list || !list->Request) return;
+    if (!list || !list->Request || list->Request->Busy) return;
     int servers = 0;
     for (int i = 0; i < list->ListView1->Items()->Count(); ++i) {
         if (list->ListView1->Items()->Item(i)->Caption() != Edit1->Text()) continue;

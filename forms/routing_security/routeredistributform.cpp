@@ -102,16 +102,29 @@ void TRouteRedistributForm::FormCreate(TObject*)
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    EnableRowButtons(false);
+}
+
+// Set and Delete write the selected row (Set with its own hidden status): without one they
+// are not offered.
+void TRouteRedistributForm::EnableRowButtons(bool enabled)
+{
+    EditBtn->SetEnabled(enabled);
+    DeleteBtn->SetEnabled(enabled);
 }
 
 void TRouteRedistributForm::FormClose(TObject*, TCloseAction&) { ReleaseRequest(Request); }
 
 void TRouteRedistributForm::CloseBtnClick(TObject*) { Close(); }
 
+// While a read or write is under way the buttons start nothing: a second one would walk into
+// the same list. A read empties the list, so no row stays selected for Delete.
 void TRouteRedistributForm::RefreshBtnClick(TObject*)
 {
+    if (!Request || Request->Busy) return;
+    EnableRowButtons(false);
     try {
-        if (Request) Request->Get();
+        Request->Get();
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
@@ -120,7 +133,7 @@ void TRouteRedistributForm::RefreshBtnClick(TObject*)
 void TRouteRedistributForm::ListView1Click(TObject*)
 {
     TListItem* row = ListView1->Selected();
-    DeleteBtn->SetEnabled(row != nullptr);
+    EnableRowButtons(row != nullptr);
     if (!row) return;
     const AnsiString type = row->SubItems()->Count() >= kTypeColumn ? row->SubItems()->Strings(kTypeColumn - 1) : "";
     for (TRadioButton* b : RadioButtons)
@@ -162,6 +175,7 @@ void TRouteRedistributForm::RadioButton1Click(TObject* Sender)
 
 void TRouteRedistributForm::Write(bool add)
 {
+    if (!Request || Request->Busy) return;
     try {
         if (Edit1->Text().IsEmpty()) {
             if (Edit1->CanFocus()) Edit1->SetFocus();
@@ -177,8 +191,13 @@ void TRouteRedistributForm::Write(bool add)
             if (Edit1->CanFocus()) Edit1->SetFocus();
             return;
         }
+        if (!add && !ListView1->Selected()) return;
+        const int status = StComboBox->ItemIndex();
         if (add) StComboBox->SetItemIndex(kCreateAndGoItem);
-        if (Request) Request->Set(true, true);
+        Request->Set(true, true);
+        // The hidden status is the selected row's again, should the switch refuse this one.
+        StComboBox->SetItemIndex(status);
+        EnableRowButtons(false);
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
@@ -188,12 +207,24 @@ void TRouteRedistributForm::EditBtnClick(TObject*) { Write(false); }
 
 void TRouteRedistributForm::AddBtnClick(TObject*) { Write(true); }
 
+// Only a selected row is deleted: without one the combo boxes hold whatever was chosen last.
 void TRouteRedistributForm::DeleteBtnClick(TObject*)
 {
+    TListItem* row = ListView1->Selected();
+    if (!row || !Request || Request->Busy) return;
+    // The protocol boxes can be changed while a row is selected; Delete removes that row,
+    // and the boxes show it again.
+    ComboBox1->SetItemIndex(ComboBox1->Items()->IndexOf(row->Caption()));
+    const AnsiString dst = row->SubItems()->Count() > 0 ? row->SubItems()->Strings(0) : AnsiString();
+    ComboBox2->SetItemIndex(ComboBox2->Items()->IndexOf(dst));
+    ComboBox1Change(ComboBox1);
+    const int status = StComboBox->ItemIndex();
     try {
         StComboBox->SetItemIndex(kDestroyItem);
-        if (Request) Request->Set(true, true);
+        Request->Set(true, true);
     } catch (...) {
         ShowInMemo(Memo1, CurrentExceptionText());
     }
+    StComboBox->SetItemIndex(status);
+    EnableRowButtons(false);
 }

@@ -37,6 +37,7 @@ public:
 
 private:
     void Write(bool add);
+    void EnableRowButtons(bool enabled);
     // Enables the type buttons whose numbers (1 to 10) are listed, disables the others.
     void OfferTypes(std::initializer_list<int> enabled);
 };

@@ -105,8 +105,11 @@ void TServerInformationForm::FormCreate(TObject*)
 
 void TServerInformationForm::FormClose(TObject*, TCloseAction&) { ReleaseRequest(Request); }
 
+// No row is highlighted in add mode: after a refused write the edits no longer show the row,
+// and a click on it must fill them again before Edit or Delete can act on it.
 void TServerInformationForm::AddMode()
 {
+    ListView1->ClearSelection();
     EditButton->SetEnabled(false);
     DeleteButton->SetEnabled(false);
     IPEdit->SetEnabled(true);

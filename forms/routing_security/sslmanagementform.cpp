@@ -111,10 +111,15 @@ void TSSLManagementForm::RequestGetDone(QzSNMPRequest2Controls*, QzSNMPError* Re
     for (int k = 0; k < 4; ++k) Suites[k]->SetItemIndex(enabled[k] ? kEnabledItem : 0);
 }
 
-void TSSLManagementForm::btnGetClick(TObject*) { Request->Get(); }
+// While a read or write is under way the buttons start nothing.
+void TSSLManagementForm::btnGetClick(TObject*)
+{
+    if (Request && !Request->Busy) Request->Get();
+}
 
 void TSSLManagementForm::btnSetClick(TObject*)
 {
+    if (!Request || Request->Busy) return;
     bool empty = cbxSSLVersion->Text().IsEmpty() || edtCacheTimeOut->Text().IsEmpty();
     for (TComboBox* suite : Suites) empty = empty || suite->Text().IsEmpty();
     if (empty) {

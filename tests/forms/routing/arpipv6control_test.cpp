@@ -143,3 +143,32 @@ TEST_F(ArpIpv6ControlTest, DeleteWritesTypeInvalidWithoutTheMac)
         EXPECT_EQ(f->ListView1->Columns()->Count(), 4);
     });
 }
+
+// The dialog's edits are the entry's index: an address typed there and left without Set must
+// not become the entry that Delete removes.
+TEST_F(ArpIpv6ControlTest, DeleteAfterTheDialogClosedWithoutSetGoesOnlyToAnEntrySelectedAgain)
+{
+    StartSwitch();
+    RunMenu<TARPIPV6ControlForm>("ARPControlIPv61", Read, [&](TARPIPV6ControlForm* f) {
+        ClickRow(f->ListView1, 1);  // fe80::211:22ff:fe33:4455
+        WhenShown<Dialog>([&](Dialog* d) { d->edtAddress->SetText("20010DB8000000000000000000000010"); });
+        Click(f->btnAdd);
+        EXPECT_EQ(f->ListView1->Selected(), nullptr);
+        EXPECT_FALSE(f->btnDelete->Enabled());
+        Mark();
+        Click(f->btnDelete);
+        f->btnDeleteClick(f->btnDelete);
+        EXPECT_EQ(Texts(), std::vector<std::string>{"Choose the item first."});
+        Settle();
+        EXPECT_TRUE(Since("SET").empty());
+
+        ClickRow(f->ListView1, 1);
+        Click(f->btnDelete);
+        std::vector<SimRequest> sets = Since("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Varbinds(sets[0]), std::vector<std::string>{
+                                         kArp + "4.5121." + Arcs("fe80000000000000021122fffe334455") + " integer 2"});
+        EXPECT_EQ(Captions(f->ListView1), std::vector<std::string>{"5121"});
+        EXPECT_EQ(f->ListView1->Items()->Item(0)->SubItems()->Strings(0).std(), "20010DB8000000000000000000000010");
+    });
+}

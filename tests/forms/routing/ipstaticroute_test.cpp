@@ -311,3 +311,37 @@ TEST_F(IpStaticRouteTest, ClosingStopsTheReadBeforeTheDialogGoes)
     EXPECT_TRUE(dialog.isNull());
     EXPECT_EQ(IpStaticRouteEditForm, nullptr);
 }
+
+// A listed route (same destination, mask and backup state) is refused by name instead of being
+// written over; another backup state is another route.
+TEST_F(IpStaticRouteTest, AddOfAListedRouteIsRefusedNamingIt)
+{
+    StartSwitch();
+    const std::string message =
+        "Has already a record with the same Destination, Mask and Bakeup State (172.16.0.0 255.255.0.0 primary, "
+        "Next Hop 10.90.90.253, Metric 2). Please change one of them.";
+    RunMenu<TIpStaticRouteForm>("IPStaticRoute1", Read, [&](TIpStaticRouteForm* f) {
+        Mark();
+        WhenShown<Dialog>([&](Dialog* d) {
+            for (const char* dest : {"172.16.0.0", "172.016.0.0"}) {
+                boxes.Clear();
+                Fill(d, dest, "255.255.0.0", 0, "10.90.90.200", "3");
+                Click(d->SetButton);
+                EXPECT_EQ(Texts(), std::vector<std::string>{message}) << dest;
+                EXPECT_TRUE(d->isVisible());
+            }
+            Settle();
+            EXPECT_TRUE(Since("SET").empty());
+            Fill(d, "172.16.0.0", "255.255.0.0", 1, "10.90.90.200", "3");
+            Click(d->SetButton);
+        });
+        Click(f->AddButton);
+        std::vector<SimRequest> sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Varbinds(sets[0]), (std::vector<std::string>{
+                                         kRoute + "4.172.16.0.0.255.255.0.0.2 ipaddress 10.90.90.200",
+                                         kRoute + "5.172.16.0.0.255.255.0.0.2 integer 3",
+                                         kRoute + "6.172.16.0.0.255.255.0.0.2 integer 3",
+                                     }));
+    });
+}

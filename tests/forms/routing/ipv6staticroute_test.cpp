@@ -232,3 +232,67 @@ TEST_F(Ipv6StaticRouteTest, ARefusedWriteIsAMemoLineAndClosesTheDialog)
         EXPECT_EQ(f->ListView1->Items()->Count(), 2);
     });
 }
+
+// The dialog's edits are the route's index: a route typed there and left without Set must not
+// become the route that Delete removes.
+TEST_F(Ipv6StaticRouteTest, DeleteAfterTheDialogClosedWithoutSetGoesOnlyToARouteSelectedAgain)
+{
+    StartSwitch();
+    RunMenu<TIpv6StaticRouteForm>("IPv6StaticRoute1", Read, [&](TIpv6StaticRouteForm* f) {
+        ClickRow(f->ListView1, 0);
+        WhenShown<Dialog>([&](Dialog* d) {
+            Fill(d, "20010DB8002000000000000000000000", "FFFFFFFFFFFFFFFFFFFFFFFF00000000",
+                 "20010DB8000000000000000000000254", "");
+        });
+        Click(f->btnAdd);
+        EXPECT_EQ(f->ListView1->Selected(), nullptr);
+        EXPECT_FALSE(f->btnDelete->Enabled());
+        Mark();
+        Click(f->btnDelete);
+        f->btnDeleteClick(f->btnDelete);
+        EXPECT_EQ(Texts(), std::vector<std::string>{"Choose the item first."});
+        Settle();
+        EXPECT_TRUE(Since("SET").empty());
+
+        ClickRow(f->ListView1, 0);
+        Click(f->btnDelete);
+        std::vector<SimRequest> sets = Since("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        const std::string row = Arcs("20010db8000100000000000000000000") + "." +
+                                Arcs("ffffffffffffffff0000000000000000") + "." +
+                                Arcs("fe800000000000000000000000000001");
+        EXPECT_EQ(Varbinds(sets[0]), std::vector<std::string>{kRoute + "5." + row + " integer 2"});
+        EXPECT_EQ(Captions(f->ListView1), std::vector<std::string>{"20010DB8002000000000000000000000"});
+    });
+}
+
+// A listed route (same destination, mask and next hop) is refused by name instead of being
+// written over; another next hop is another route.
+TEST_F(Ipv6StaticRouteTest, AddOfAListedRouteIsRefusedNamingIt)
+{
+    StartSwitch();
+    const std::string dst = "20010db8002000000000000000000000", mask = "ffffffffffffffffffffffff00000000",
+                      hop = "20010db8000000000000000000000254", other = "20010db8000000000000000000000253";
+    RunMenu<TIpv6StaticRouteForm>("IPv6StaticRoute1", Read, [&](TIpv6StaticRouteForm* f) {
+        Mark();
+        WhenShown<Dialog>([&](Dialog* d) {
+            Fill(d, dst, mask, hop, "9");
+            Click(d->btnSet);
+            EXPECT_EQ(Texts(), std::vector<std::string>{
+                                   "Has already a record with the same Destination, Mask and Next Hop "
+                                   "(20010DB8002000000000000000000000 FFFFFFFFFFFFFFFFFFFFFFFF00000000 "
+                                   "20010DB8000000000000000000000254, Metric 5). Please change one of them."});
+            EXPECT_TRUE(d->isVisible());
+            Settle();
+            EXPECT_TRUE(Since("SET").empty());
+            Fill(d, dst, mask, other, "9");
+            Click(d->btnSet);
+        });
+        Click(f->btnAdd);
+        std::vector<SimRequest> sets = Since("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        const std::string row = Arcs(dst) + "." + Arcs(mask) + "." + Arcs(other);
+        EXPECT_EQ(Varbinds(sets[0]), (std::vector<std::string>{kRoute + "4." + row + " integer 9",
+                                                               kRoute + "5." + row + " integer 3"}));
+    });
+}

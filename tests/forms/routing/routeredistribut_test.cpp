@@ -158,3 +158,21 @@ TEST_F(RouteRedistributTest, AFailureBeforeSendingIsShownInTheMemo)
         EXPECT_TRUE(Since("SET").empty());
     });
 }
+
+// Delete removes the selected rule even when the protocol boxes were changed after selecting
+// it, and the boxes show that rule again.
+TEST_F(RouteRedistributTest, DeleteRemovesTheSelectedRuleWhateverTheProtocolBoxesShow)
+{
+    StartSwitch();
+    RunForm<TRouteRedistributForm>(Read, [&](TRouteRedistributForm* f) {
+        ClickRow(f->ListView1, 0);  // ospf into rip
+        Pick(f, "static", "ospf");
+        std::vector<SimRequest> sets = WriteWith(f, f->DeleteBtn);
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(sets[0].varbinds.size(), 3u);
+        EXPECT_EQ(Varbinds(sets[0])[2], kRule + "5.3.2 integer 6");
+        EXPECT_EQ(f->ComboBox1->Text().std(), "ospf");
+        EXPECT_EQ(f->ComboBox2->Text().std(), "rip");
+        EXPECT_TRUE(WaitFor([&] { return Read(f) && Captions(f->ListView1) == std::vector<std::string>{"static"}; }));
+    });
+}

@@ -295,3 +295,34 @@ TEST_F(MethodListTest, EnableListsWriteLocalEnableAsSevenAndApplyTheTypeRulesAft
         EXPECT_EQ(Texts(), std::vector<std::string>{"Enable MethodList Name must be set."});
     });
 }
+
+// After a refused write no row stays highlighted: a click on it fills the edits again, and
+// Delete then destroys that list, never a row named by the emptied edit.
+TEST_F(MethodListTest, ARefusedEditLeavesNoRowHighlightedAndTheNextClickRefillsIt)
+{
+    StartSwitch();
+    RunMenu<TLoginMethodListForm>("LoginMethodControl1", Read, [&](TLoginMethodListForm* f) {
+        ClickCaption(f->ListView1, "netops");
+        agent->Control("fault error " + kLogin.substr(0, kLogin.size() - 1) + " genErr set");
+        Mark();
+        Click(f->EditButton);
+        EXPECT_EQ(Sets().size(), 1u);
+        EXPECT_NE(f->StatusBar1->Panels()->Items(0)->Text().std(), "");
+        EXPECT_EQ(f->ListView1->Selected(), nullptr);
+        EXPECT_EQ(f->ListnameEdit->Text().std(), "");
+        EXPECT_TRUE(f->ListnameEdit->Enabled());
+        EXPECT_FALSE(f->EditButton->Enabled());
+        EXPECT_FALSE(f->DeleteButton->Enabled());
+
+        agent->Control("fault clear");
+        ClickCaption(f->ListView1, "netops");
+        EXPECT_EQ(f->ListnameEdit->Text().std(), "netops");
+        ASSERT_TRUE(f->DeleteButton->Enabled());
+        Mark();
+        Click(f->DeleteButton);
+        std::vector<SimRequest> sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Varbinds(sets[0]), (std::vector<std::string>{kLogin + "2." + kNetops + " integer 4",
+                                                               kLogin + "10." + kNetops + " integer 6"}));
+    });
+}

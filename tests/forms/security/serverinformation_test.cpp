@@ -168,3 +168,34 @@ TEST_F(ServerInformationTest, AnEmptyTableShowsZero)
                                         EXPECT_EQ(f->Static->Caption().std(), "0");
                                     });
 }
+
+// After a refused write no row stays highlighted: a click on it fills the address again, and
+// Edit and Delete then act on that server.
+TEST_F(ServerInformationTest, ARefusedEditLeavesNoRowHighlightedAndTheNextClickRefillsIt)
+{
+    StartSwitch();
+    RunMenu<TServerInformationForm>("ServerInformation1", Read, [&](TServerInformationForm* f) {
+        ClickRow(f->ListView1, 0);
+        const std::string ip = f->IPEdit->Text().std();
+        agent->Control("fault error 1.3.6.1.4.1.171.12.5.10.1 genErr set");
+        Mark();
+        Click(f->EditButton);
+        EXPECT_EQ(Sets().size(), 1u);
+        EXPECT_NE(f->StatusBar1->Panels()->Items(0)->Text().std(), "");
+        EXPECT_EQ(f->ListView1->Selected(), nullptr);
+        EXPECT_EQ(f->IPEdit->Text().std(), "");
+        EXPECT_TRUE(f->IPEdit->Enabled());
+        EXPECT_FALSE(f->EditButton->Enabled());
+        EXPECT_FALSE(f->DeleteButton->Enabled());
+
+        agent->Control("fault clear");
+        ClickRow(f->ListView1, 0);
+        EXPECT_EQ(f->IPEdit->Text().std(), ip);
+        ASSERT_TRUE(f->DeleteButton->Enabled());
+        Mark();
+        Click(f->DeleteButton);
+        std::vector<SimRequest> sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Varbinds(sets[0]), std::vector<std::string>{kServer + "7." + ip + ".4 integer 6"});
+    });
+}
