@@ -104,13 +104,17 @@ std::string CaseName(const ::testing::TestParamInfo<std::tuple<int, Step>>& info
     return std::string(forms[std::get<0>(info.param)]) + steps[std::get<1>(info.param)];
 }
 
-INSTANTIATE_TEST_SUITE_P(ListForms, WriteRuleTest,
-                         ::testing::Combine(::testing::Range(0, kForms), ::testing::Values(kRefused, kRefresh, kDelete)),
-                         CaseName);
+// Each form with the steps it has (Delete where it has one).
+const std::tuple<int, Step> kCases[] = {
+    {0, kRefused}, {0, kRefresh}, {0, kDelete}, {1, kRefused}, {1, kRefresh}, {2, kRefused}, {2, kRefresh},
+    {3, kRefused}, {3, kRefresh}, {3, kDelete}, {4, kRefused}, {4, kRefresh}, {4, kDelete}, {5, kRefused},
+    {5, kRefresh},
+};
+
+INSTANTIATE_TEST_SUITE_P(ListForms, WriteRuleTest, ::testing::ValuesIn(kCases), CaseName);
 
 void RunCase(WriteRuleTest* a, int form, Step step)
 {
-    if (step == kDelete && (form == 1 || form == 2 || form == 5)) GTEST_SKIP() << "the form has no Delete";
     switch (form) {
     case 0:
         return a->Exercise(Ops<TVlanStaticForm>{"StaticForm1", "fault error 1.3.6.1.2.1.17.7.1.4.3.1.1 noAccess set", 1,
