@@ -3,6 +3,7 @@
 // four edits of an IP address, the check boxes of a bit map) or several associations can each
 // own a byte range of it.
 #include <cstdint>
+#include <exception>
 #include <string>
 
 #include "common/qzdatetime.h"
@@ -58,12 +59,21 @@ std::vector<TCustomEdit*> EditsOf(const _EditAssociation_s& r)
 
 void QzSNMPRequest2Edits::ValuesToControls(int i)
 {
+    // A value that one association cannot show (a port list too short for its boxes) must not
+    // leave the others showing another row's values for the next write: every association is
+    // filled, then the first failure is raised.
+    std::exception_ptr failure;
     for (size_t n = 0; n < associations_.size(); ++n) {
         _EditAssociation_s& r = *associations_[n];
         if (i >= 0 && r.varIndex != i) continue;
         if (Var(r.varIndex).access & acInvalid) continue;  // left out of a partial write
-        WriteControls(r);
+        try {
+            WriteControls(r);
+        } catch (...) {
+            if (!failure) failure = std::current_exception();
+        }
     }
+    if (failure) std::rethrow_exception(failure);
 }
 
 void QzSNMPRequest2Edits::WriteControls(_EditAssociation_s& r)

@@ -49,6 +49,8 @@ TForwardPortsForm::TForwardPortsForm(TComponent* Owner, const TResForm& layout, 
 
     RefreshBtn->OnClick = TNotifyEvent(this, &TForwardPortsForm::RefreshBtnClick);
     SetBtn->OnClick = TNotifyEvent(this, &TForwardPortsForm::SetBtnClick);
+    LV_dot1qForwardUnregisteredEntry->OnSelectItem =
+        TLVSelectItemEvent(this, &TForwardPortsForm::LV_dot1qForwardUnregisteredEntrySelectItem);
     OnCreate = TNotifyEvent(this, &TForwardPortsForm::FormCreate);
 }
 
@@ -71,6 +73,7 @@ void TForwardPortsForm::FormCreate(TObject*)
     } catch (...) {
         ForwardRequest->ShowResult(CurrentExceptionText());
     }
+    ShowSetState();
 }
 
 void TForwardPortsForm::ShowCount()
@@ -78,10 +81,23 @@ void TForwardPortsForm::ShowCount()
     ST_Count->SetCaption(IntToStr(LV_dot1qForwardUnregisteredEntry->Items()->Count()));
 }
 
-void TForwardPortsForm::ReadDone(QzSNMPRequest2Controls*, QzSNMPError*) { ShowCount(); }
+// A read empties the list without a deselection: no row is selected once it is over.
+void TForwardPortsForm::ReadDone(QzSNMPRequest2Controls*, QzSNMPError*)
+{
+    ShowCount();
+    ShowSetState();
+}
+
+void TForwardPortsForm::ShowSetState()
+{
+    if (SetWritesRow()) SetBtn->SetEnabled(LV_dot1qForwardUnregisteredEntry->Selected() != nullptr);
+}
+
+void TForwardPortsForm::LV_dot1qForwardUnregisteredEntrySelectItem(TObject*, TListItem*, bool) { ShowSetState(); }
 
 void TForwardPortsForm::RefreshBtnClick(TObject*)
 {
+    if (ForwardRequest->Busy) return;
     try {
         ForwardRequest->Get();
         ShowCount();
@@ -90,10 +106,13 @@ void TForwardPortsForm::RefreshBtnClick(TObject*)
     } catch (...) {
         ForwardRequest->ShowResult(CurrentExceptionText());
     }
+    ShowSetState();
 }
 
 void TForwardPortsForm::SetBtnClick(TObject*)
 {
+    // A write of no row would go to VLAN 0; a second one while the first runs would race it.
+    if (ForwardRequest->Busy || (SetWritesRow() && !LV_dot1qForwardUnregisteredEntry->Selected())) return;
     try {
         SetStep();
         ShowCount();

@@ -27,6 +27,7 @@ public:
     void FormCreate(TObject* Sender);
     void RefreshBtnClick(TObject* Sender);
     void SetBtnClick(TObject* Sender);
+    void LV_dot1qForwardUnregisteredEntrySelectItem(TObject* Sender, TListItem* Item, bool Selected);
 
     // The layout both forms share, with the captions of their three tabs.
     static std::vector<TResComponent> Components(const char* forwardTab, const char* staticTab,
@@ -36,6 +37,9 @@ protected:
     TForwardPortsForm(TComponent* Owner, const TResForm& layout, const UISnmpVar* table, bool clearOnRefresh);
     // Set's own step: a write of the static and forbidden lists, or another read.
     virtual void SetStep() = 0;
+    // Whether Set writes the selected row: then it stays disabled while no row is selected.
+    virtual bool SetWritesRow() const { return false; }
+    void ShowSetState();
     void ShowCount();
 
 private:

@@ -98,11 +98,13 @@ void TGARPForm::RefreshBtnClick(TObject*)
 
 void TGARPForm::SetBtnClick(TObject*)
 {
-    if (!GarpRequest || !Gate.BothIdle()) return;
-    Gate.HoldBoth();
+    // Without a selected row there is no port to write to.
     TListItem* selected = LV_dot1dPortGarpEntry->Selected();
-    const AnsiString key = selected ? selected->Caption() : AnsiString();
+    if (!GarpRequest || !selected || !Gate.BothIdle()) return;
+    Gate.HoldBoth();
+    const AnsiString key = selected->Caption();
     try {
+        GarpRequest->LastOperation = 1;  // a value its preparation refuses is a refused write
         GarpRequest->PrepareSet();
         GarpRequest->Set(true, true);
         TListItems* rows = LV_dot1dPortGarpEntry->Items();

@@ -203,7 +203,11 @@ void TLayer2ControlForm::SetButtonClick(TObject*)
         ShowMessage("Some Checked fields are empty.");
         if (edit->CanFocus()) edit->SetFocus();
     }
-    {
+    // With no field of the group checked there is nothing to write: an empty SET would be
+    // reported as written.
+    bool anyChecked = false;
+    for (const MainField& m : kMainFields) anyChecked = anyChecked || CheckBox[m.box]->Checked();
+    if (anyChecked) {
         TSavedAccessFlags saved(MainRequest->Request.varList);
         for (const MainField& m : kMainFields)
             if (!CheckBox[m.box]->Checked()) saved.LeaveOut(m.object);

@@ -122,7 +122,16 @@ void TMulticastFilterInformationForm::RefreshBtnClick(TObject*)
     } catch (...) {
         FilterRequest->ShowResult(CurrentExceptionText());
     }
+    NoRowSelected();
+}
+
+// The fields emptied with the row still highlighted would send an empty row to it: the
+// selection and the buttons that write it go with the fields.
+void TMulticastFilterInformationForm::NoRowSelected()
+{
+    LV_dot1qStaticMulticastEntry->SetSelected(nullptr);
     ResetMulticastFields();
+    EditState(false);
 }
 
 void TMulticastFilterInformationForm::LV_dot1qStaticMulticastEntrySelectItem(TObject*, TListItem*, bool Selected)
@@ -142,18 +151,18 @@ void TMulticastFilterInformationForm::SetBtnClick(TObject*)
         ShowMessage(kNotComplete);
         return;
     }
+    if (!LV_dot1qStaticMulticastEntry->Selected()) return;
     // Only the egress ports are written, never the status shown.
     TSavedAccessFlags saved(FilterRequest->Request.varList);
     try {
         saved.LeaveOut(kStatus);
         FilterRequest->Set(true, true);
         saved.Restore();
-        ResetMulticastFields();
     } catch (...) {
         saved.Restore();
         FilterRequest->ShowResult(CurrentExceptionText());
-        ResetMulticastFields();
     }
+    NoRowSelected();
 }
 
 void TMulticastFilterInformationForm::btnAddClick(TObject*)
@@ -163,13 +172,14 @@ void TMulticastFilterInformationForm::btnAddClick(TObject*)
         return;
     }
     try {
+        FilterRequest->LastOperation = 1;  // a value its preparation refuses is a refused write
         FilterRequest->PrepareSet();
         *FilterRequest->Request.varList.Items(kReceivePort).value = kAnyReceivePort;
         FilterRequest->Set(true, false);
     } catch (...) {
         FilterRequest->ShowResult(CurrentExceptionText());
     }
-    ResetMulticastFields();
+    NoRowSelected();
 }
 
 void TMulticastFilterInformationForm::btnDeleteClick(TObject*)
@@ -178,13 +188,14 @@ void TMulticastFilterInformationForm::btnDeleteClick(TObject*)
         ShowMessage(kNotComplete);
         return;
     }
+    if (!LV_dot1qStaticMulticastEntry->Selected()) return;
     Status->SetItemIndex(kInvalidItem);
     try {
         FilterRequest->Set(true, true);
     } catch (...) {
         FilterRequest->ShowResult(CurrentExceptionText());
     }
-    ResetMulticastFields();
+    NoRowSelected();
 }
 
 void TMulticastFilterInformationForm::FormClose(TObject*, TCloseAction& Action)

@@ -37,6 +37,7 @@ public:
 private:
     void CreatePortPages();
     void ResetMulticastFields();
+    void NoRowSelected();
     void ShowCount();
     void EditState(bool rowSelected);
 };

@@ -12,6 +12,7 @@ public:
 
 protected:
     void SetStep() override;
+    bool SetWritesRow() const override { return true; }
 };
 
 extern TMulticastForwardingInformationForm* MulticastForwardingInformationForm;

@@ -44,7 +44,7 @@ void TMultiConfigControlEditForm::FormCreate(TObject*) { cbxCtrlID->SetEnabled(f
 void TMultiConfigControlEditForm::btnSetClick(TObject*)
 {
     TMultipleConfigControlForm* list = MultipleConfigControlForm;
-    if (!list || !list->Request) return;
+    if (!list || !list->Request || list->Request->Busy) return;  // a write is still on its way
     try {
         list->Request->Set(false, true);
         if (cbxCfgAction->Text() == "active") {

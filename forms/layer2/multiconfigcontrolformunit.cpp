@@ -71,9 +71,14 @@ void TMultipleConfigControlForm::ListView1Click(TObject*) { btnEdit->SetEnabled(
 
 void TMultipleConfigControlForm::btnEditClick(TObject*)
 {
-    if (!MultiConfigControlEditForm) return;
+    if (!MultiConfigControlEditForm || !Request || Request->Busy) return;
     MultiConfigControlEditForm->cbxCtrlID->SetEnabled(false);
     MultiConfigControlEditForm->ShowModal();
+    // Closed without a write: what was chosen in the dialog goes, and the row shows as read.
+    TListItem* row = ListView1->Selected();
+    if (!row || !Request || Request->Busy) return;
+    ListView1->SetSelected(nullptr);
+    ListView1->SetSelected(row);
 }
 
 void TMultipleConfigControlForm::btnCloseClick(TObject*) { Close(); }

@@ -234,6 +234,8 @@ void TPortMirrorForm::BT_SetClick(TObject*)
             return;
         }
         MirrorRequest->Set(true, true);
+        // The switch may hold other values than were sent: show what it holds.
+        MirrorRequest->Get();
     } catch (...) {
         MirrorRequest->ShowResult(CurrentExceptionText());
     }

@@ -163,6 +163,12 @@ void TPortTrunkForm::NewTrunkState()
 
 void TPortTrunkForm::Failed(const AnsiString& text)
 {
+    // The emptied pages are no trunk's: the row goes with them, so that a click reads it in
+    // again instead of offering its Edit with no members.
+    if (LV_PortTrunk->Selected()) {
+        LV_PortTrunk->SetSelected(nullptr);
+        NewTrunkState();
+    }
     PortEdit->SetText("");
     ST_FloodingPort->SetCaption("");
     if (MemberPage) MemberPage->ClearChecks();

@@ -113,12 +113,15 @@ void TRouterPortsFormBase::ListView1Click(TObject*)
 
 void TRouterPortsFormBase::btnSetClick(TObject*)
 {
+    if (!Request || Request->Busy || !ListView1->Selected()) return;
     try {
         Request->Set(true, true);
         ResetPages();
     } catch (...) {
         ShowError(CurrentExceptionText());
     }
+    // The emptied pages are no row's: a click on the row, even a refused one, reads it in again.
+    ListView1->SetSelected(nullptr);
 }
 
 void TRouterPortsFormBase::DeletePages()

@@ -119,6 +119,7 @@ void TTrafficSegmentationForm::BT_SetClick(TObject*)
         return;
     }
     if (!EarlierReadEnded()) return;
+    if (!LV_TrafficForward->Selected()) return;
     try {
         TrafficRequest->Request.enabled = 1;
         TrafficRequest->Set(true, true);
@@ -126,6 +127,8 @@ void TTrafficSegmentationForm::BT_SetClick(TObject*)
         ShowInPanel(StatusBar1, CurrentExceptionText());
     }
     ClearPort();
+    // The cleared page is no row's: a click on the row, even a refused one, reads it in again.
+    LV_TrafficForward->SetSelected(nullptr);
 }
 
 void TTrafficSegmentationForm::StopBtnClick(TObject*)

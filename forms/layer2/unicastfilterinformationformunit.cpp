@@ -99,12 +99,19 @@ void TUnicastFilterInformationForm::ShowCount()
 
 void TUnicastFilterInformationForm::RefreshBtnClick(TObject*)
 {
+    const bool rowShown = LV_dot1qStaticUnicastEntry->Selected() != nullptr;
     try {
         FilterRequest->Get();
         ShowCount();
     } catch (...) {
         FilterRequest->ShowResult(CurrentExceptionText());
     }
+    // The read empties the list without a deselection: the fields of the row it had go too
+    // (what was typed for an Add stays).
+    if (!rowShown) return;
+    ResetUnicastFields();
+    DeleteBtn->SetEnabled(false);
+    SetBtn->SetEnabled(true);
 }
 
 void TUnicastFilterInformationForm::LV_dot1qStaticUnicastEntrySelectItem(TObject*, TListItem*, bool Selected)
@@ -137,6 +144,7 @@ void TUnicastFilterInformationForm::SetBtnClick(TObject*)
     }
     try {
         // No control gives the receive port: a new entry is for any port.
+        FilterRequest->LastOperation = 1;  // a value its preparation refuses is a refused write
         FilterRequest->PrepareSet();
         *FilterRequest->Request.varList.Items(kReceivePort).value = kAnyReceivePort;
         FilterRequest->Set(true, false);
@@ -148,7 +156,8 @@ void TUnicastFilterInformationForm::SetBtnClick(TObject*)
 
 void TUnicastFilterInformationForm::DeleteBtnClick(TObject*)
 {
-    if (ED_UnicastVID->Text().IsEmpty() || UnicastAddress->Text().IsEmpty()) {
+    if (ED_UnicastVID->Text().IsEmpty() || UnicastAddress->Text().IsEmpty() ||
+        !LV_dot1qStaticUnicastEntry->Selected()) {
         MessageDlg("Please select which entry you want to delete.", mtWarning, TMsgDlgButtons() << mbOK, 0);
         return;
     }

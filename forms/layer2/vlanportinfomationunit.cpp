@@ -64,13 +64,21 @@ void TVLanPortInfomationForm::FormCreate(TObject*)
     PortVlanRequest->Associate(3, IngressFiltering);
     PortVlanRequest->Associate(4, GvrpStatus);
     PortVlanRequest->SetMessageControl(Memo1);
+    PortVlanRequest->OnGetDone = QzSNMPControlsDoneEvent(this, &TVLanPortInfomationForm::ReadDone);
+    PortVlanRequest->OnSetDone = QzSNMPControlsDoneEvent(this, &TVLanPortInfomationForm::WriteDone);
     try {
         PortVlanRequest->Get();
     } catch (...) {
         PortVlanRequest->ShowResult(CurrentExceptionText());
     }
-    PortVLanID->SetText("");
+    EmptyFields();
     ShowCount();
+}
+
+void TVLanPortInfomationForm::EmptyFields()
+{
+    PortVLanID->SetText("");
+    for (TComboBox* box : {AcceptableFrameTypes, IngressFiltering, GvrpStatus}) box->SetItemIndex(-1);
 }
 
 void TVLanPortInfomationForm::ShowCount() { ST_Count->SetCaption(IntToStr(LV_dot1qPortVlanEntry->Items()->Count())); }
@@ -100,19 +108,44 @@ void TVLanPortInfomationForm::SetBtnClick(TObject*)
     if (!selected) return;
     const AnsiString key = selected->Caption();
     try {
+        // Its refusals are refusals of the write.
+        PortVlanRequest->LastOperation = 1;
         PortVlanRequest->PrepareSet();
         PortVlanRequest->Set(true, true);
-        TListItems* rows = LV_dot1qPortVlanEntry->Items();
-        for (int i = 0; i < rows->Count(); ++i) {
-            if (rows->Item(i)->Caption() == key) {
-                LV_dot1qPortVlanEntry->SetSelected(rows->Item(i));
-                break;
-            }
-            PortVLanID->SetText("");
-        }
+        writtenPort_ = key;
+        reselect_ = true;
     } catch (...) {
         PortVlanRequest->ShowResult(CurrentExceptionText());
     }
+}
+
+// A refused write is not read again: the port stays selected with the values as typed.
+void TVLanPortInfomationForm::WriteDone(QzSNMPRequest2Controls*, QzSNMPError* Result)
+{
+    if (!Result || Result->code != 0) reselect_ = false;
+}
+
+// A read leaves no row selected: the greyed fields keep no port's values.
+void TVLanPortInfomationForm::ReadDone(QzSNMPRequest2Controls*, QzSNMPError*)
+{
+    if (reselect_) {
+        reselect_ = false;
+        SelectWrittenPort();
+    } else if (!LV_dot1qPortVlanEntry->Selected()) {
+        EmptyFields();
+    }
+}
+
+void TVLanPortInfomationForm::SelectWrittenPort()
+{
+    TListItems* rows = LV_dot1qPortVlanEntry->Items();
+    for (int i = 0; i < rows->Count(); ++i) {
+        if (rows->Item(i)->Caption() == writtenPort_) {
+            LV_dot1qPortVlanEntry->SetSelected(rows->Item(i));
+            return;
+        }
+    }
+    EmptyFields();
 }
 
 void TVLanPortInfomationForm::LV_dot1qPortVlanEntryChange(TObject*, TListItem*, TItemChange) { ShowCount(); }

@@ -28,6 +28,14 @@ public:
 
 private:
     void ShowCount();
+    // No row: nothing shown that a row does not have.
+    void EmptyFields();
+    // The re-read after a write: the written port is selected again once its rows are in.
+    void ReadDone(QzSNMPRequest2Controls* Sender, QzSNMPError* Result);
+    void WriteDone(QzSNMPRequest2Controls* Sender, QzSNMPError* Result);
+    void SelectWrittenPort();
+    AnsiString writtenPort_;
+    bool reselect_ = false;
 };
 
 extern TVLanPortInfomationForm* VLanPortInfomationForm;

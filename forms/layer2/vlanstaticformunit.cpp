@@ -72,6 +72,8 @@ TVlanStaticForm::TVlanStaticForm(TComponent* Owner) : TFeatureFormBase(Owner, kL
     DeleteBtn->OnClick = TNotifyEvent(this, &TVlanStaticForm::DeleteBtnClick);
     LV_dot1qVlanStaticEntry->OnClick = TNotifyEvent(this, &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
     LV_dot1qVlanStaticEntry->OnChange = TLVChangeEvent(this, &TVlanStaticForm::LV_dot1qVlanStaticEntryChange);
+    LV_dot1qVlanStaticEntry->OnSelectItem =
+        TLVSelectItemEvent(this, &TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem);
     OnCreate = TNotifyEvent(this, &TVlanStaticForm::FormCreate);
     OnClose = TCloseEvent(this, &TVlanStaticForm::FormClose);
     DoCreate();
@@ -98,6 +100,7 @@ void TVlanStaticForm::FormCreate(TObject*)
     StaticRequest->AssociateIndexList(4, ports, UntaggedPage->PortChecks);
     StaticRequest->Associate(5, Status);
     StaticRequest->SetMessageControl(Memo1);
+    StaticRequest->OnSetDone = QzSNMPControlsDoneEvent(this, &TVlanStaticForm::WriteDone);
     try {
         StaticRequest->Get();
         ShowCount();
@@ -128,15 +131,19 @@ void TVlanStaticForm::ResetEditFields()
 
 void TVlanStaticForm::ShowCount() { ST_Count2->SetCaption(IntToStr(LV_dot1qVlanStaticEntry->Items()->Count())); }
 
+// Set and Delete write the highlighted VLAN under the index it was read with: while a row is
+// selected its ID cannot be typed over; a new ID is typed for Add.
 void TVlanStaticForm::EditState(bool rowSelected)
 {
     SetBtn->SetEnabled(rowSelected);
     DeleteBtn->SetEnabled(rowSelected);
     AddBtn->SetEnabled(!rowSelected);
+    ED_VLANID->SetReadOnly(rowSelected);
 }
 
 void TVlanStaticForm::RefreshBtnClick(TObject*)
 {
+    if (StaticRequest->Busy || NextFreeRequest->Busy) return;
     try {
         NextFreeRequest->Get();
     } catch (...) {
@@ -163,35 +170,57 @@ void TVlanStaticForm::LV_dot1qVlanStaticEntryClick(TObject*)
     }
 }
 
+// Runs before the binding fills the fields, so a row whose values cannot all be shown (the
+// message box of a short port list) still gets its buttons.
+void TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem(TObject*, TListItem*, bool Selected) { EditState(Selected); }
+
 void TVlanStaticForm::LV_dot1qVlanStaticEntryChange(TObject*, TListItem*, TItemChange) { ShowCount(); }
 
 void TVlanStaticForm::SendRow()
 {
     try {
         StaticRequest->Set(true, true);
-        ResetEditFields();
     } catch (...) {
         StaticRequest->ShowResult(CurrentExceptionText());
+        WriteDone(StaticRequest, nullptr);
     }
+}
+
+// A refused write leaves the fields as typed and the row as selected; a refused Delete gives
+// the status back, so that Destroy is not what the next Set sends.
+void TVlanStaticForm::WriteDone(QzSNMPRequest2Controls*, QzSNMPError* Result)
+{
+    const bool deleting = deleting_;
+    deleting_ = false;
+    if (Result && Result->code == 0) {
+        // The table is read again next, which leaves no row selected.
+        ResetEditFields();
+        EditState(false);
+        return;
+    }
+    if (deleting) Status->SetItemIndex(statusBeforeDelete_);
 }
 
 void TVlanStaticForm::AddBtnClick(TObject*)
 {
+    if (StaticRequest->Busy || LV_dot1qVlanStaticEntry->Selected()) return;
     Status->SetItemIndex(kCreateAndGoItem);
     SendRow();
 }
 
 void TVlanStaticForm::SetBtnClick(TObject*)
 {
+    if (StaticRequest->Busy || !LV_dot1qVlanStaticEntry->Selected()) return;
     SendRow();
-    EditState(false);
 }
 
 void TVlanStaticForm::DeleteBtnClick(TObject*)
 {
+    if (StaticRequest->Busy || !LV_dot1qVlanStaticEntry->Selected()) return;
+    deleting_ = true;
+    statusBeforeDelete_ = Status->ItemIndex();
     Status->SetItemIndex(kDestroyItem);
     SendRow();
-    EditState(false);
 }
 
 void TVlanStaticForm::FormClose(TObject*, TCloseAction&)

@@ -36,6 +36,7 @@ public:
     void AddBtnClick(TObject* Sender);
     void DeleteBtnClick(TObject* Sender);
     void LV_dot1qVlanStaticEntryClick(TObject* Sender);
+    void LV_dot1qVlanStaticEntrySelectItem(TObject* Sender, TListItem* Item, bool Selected);
     void LV_dot1qVlanStaticEntryChange(TObject* Sender, TListItem* Item, TItemChange Change);
     void FormClose(TObject* Sender, TCloseAction& Action);
 
@@ -46,6 +47,10 @@ private:
     void EditState(bool rowSelected);
     // Set with the row status item; the failure goes to the request's result line.
     void SendRow();
+    // The outcome of a write: the fields are emptied once the switch took it.
+    void WriteDone(QzSNMPRequest2Controls* Sender, QzSNMPError* Result);
+    bool deleting_ = false;        // a Delete is on its way
+    int statusBeforeDelete_ = -1;  // the status it replaced with Destroy
 };
 
 extern TVlanStaticForm* VlanStaticForm;

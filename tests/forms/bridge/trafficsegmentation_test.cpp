@@ -152,3 +152,28 @@ TEST_F(TrafficSegmentationTest, AShortPortListIsReportedAndLeavesNoStaleBoxes)
         EXPECT_EQ(f->Combo_Port->Text().std(), "5");
     });
 }
+
+TEST_F(TrafficSegmentationTest, AfterARefusedSetAClickOnTheRowShowsItAsReadForTheNextSet)
+{
+    StartSwitch({"fault error " + kSeg + "2 noAccess set"});
+    Open([&](TTrafficSegmentationForm* f) {
+        TListView* lv = f->LV_TrafficForward;
+        ClickListRow(lv, 26);  // port 27: ports 25 and 26
+        f->PortPage->PortCheck(2)->SetChecked(true);
+        Mark();
+        Click(f->BT_Set);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_NE(Sets()[0].status, "noError");
+        EXPECT_TRUE(WaitFor([&] { return SegRead(f); }));
+        agent->Control("fault clear");
+
+        ClickListRow(lv, 26);
+        EXPECT_EQ(Checked(f), (std::vector<int>{25, 26}));
+        EXPECT_EQ(f->Combo_Port->Text().std(), "27");
+        Mark();
+        Click(f->BT_Set);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_EQ(Varbinds(Sets()[0]), std::vector<std::string>{kSeg + "2.27 string 0x000000C000000000"});
+        EXPECT_TRUE(WaitFor([&] { return SegRead(f); }));
+    });
+}

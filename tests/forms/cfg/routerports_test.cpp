@@ -1,6 +1,8 @@
 // The IGMP and MLD router-port forms against the simulated switch: the VLAN rows and their
 // three port lists, Set of the static and forbidden lists alone, and the pages reset after
 // Refresh and Set with Set off until a VLAN is chosen again.
+#include <cstdio>
+
 #include "forms/layer2/igmprouterportsunit.h"
 #include "forms/layer2/mld_snoopingrouterportsunit.h"
 #include "tests/forms/security/securityfixture.h"
@@ -116,7 +118,7 @@ TEST_F(RouterPortsTest, TheMldFormWalksItsTableAndShowsMessagesInTheStatusBar)
 TEST_F(RouterPortsTest, AfterRefreshSetStaysOffUntilAVlanIsChosenAndItsListsAreFilled)
 {
     StartSwitch();
-    EachForm<void>([&](TRouterPortsFormBase* f, const std::string&) {
+    EachForm<TRouterPortsFormBase>([&](TRouterPortsFormBase* f, const std::string&) {
         ClickRow(f->ListView1, 0);
         ASSERT_TRUE(f->btnSet->Enabled());
         ASSERT_FALSE(Checked(f->StaticPage).empty());
@@ -146,7 +148,7 @@ TEST_F(RouterPortsTest, AfterRefreshSetStaysOffUntilAVlanIsChosenAndItsListsAreF
 TEST_F(RouterPortsTest, RefreshDoesNothingWhileTheWalkRunsAndStaysPossibleWhenTheReadCannotStart)
 {
     StartSwitch();
-    EachForm<void>([&](TRouterPortsFormBase* f, const std::string& table) {
+    EachForm<TRouterPortsFormBase>([&](TRouterPortsFormBase* f, const std::string& table) {
         // A walk that has not ended: a second Refresh sends nothing.
         agent->Control("fault delay 300");
         Mark();
@@ -171,5 +173,37 @@ TEST_F(RouterPortsTest, RefreshDoesNothingWhileTheWalkRunsAndStaysPossibleWhenTh
         Click(f->btnGet);
         EXPECT_TRUE(WaitFor([&] { return Read(f) && !Since("GETNEXT").empty(); }));
         EXPECT_EQ(f->ListView1->Items()->Count() > 0, true);
+    });
+}
+
+TEST_F(RouterPortsTest, AfterARefusedSetAClickOnTheRowShowsItAsReadForTheNextSet)
+{
+    StartSwitch();
+    EachForm<TRouterPortsFormBase>([&](TRouterPortsFormBase* f, const std::string& table) {
+        agent->Control("fault error " + table.substr(0, table.size() - 1) + " noAccess set");
+        ClickRow(f->ListView1, 0);
+        const std::vector<int> asRead = Checked(f->StaticPage);
+        f->StaticPage->PortCheck(4)->SetChecked(true);
+        Mark();
+        Click(f->btnSet);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_NE(Sets()[0].status, "noError");
+        EXPECT_TRUE(WaitFor([&] { return Read(f); }));
+        agent->Control("fault clear");
+
+        ClickRow(f->ListView1, 0);
+        EXPECT_EQ(Checked(f->StaticPage), asRead);
+        EXPECT_EQ(f->stVlanID->Caption(), f->ListView1->Items()->Item(0)->Caption());
+        Mark();
+        Click(f->btnSet);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_EQ(Sets()[0].status, "noError");
+        unsigned char octets[8] = {};
+        for (int p : asRead) octets[(p - 1) / 8] |= static_cast<unsigned char>(0x80 >> ((p - 1) % 8));
+        char hex[17];
+        for (int i = 0; i < 8; ++i) std::snprintf(hex + 2 * i, 3, "%02X", octets[i]);
+        const std::string sent = Varbinds(Sets()[0])[0];
+        EXPECT_EQ(sent.substr(sent.find(" string ") + 8), "0x" + std::string(hex)) << sent;
+        EXPECT_TRUE(WaitFor([&] { return Read(f); }));
     });
 }

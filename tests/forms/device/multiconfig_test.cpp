@@ -142,3 +142,33 @@ TEST_F(MultiConfigTest, ClosingReleasesTheRequestBeforeTheDialog)
     EXPECT_TRUE(requestGoneFirst);
     EXPECT_EQ(MultiConfigControlEditForm, nullptr);
 }
+
+TEST_F(MultiConfigTest, AnActionChosenInADialogClosedWithoutSetIsNotWrittenByTheNextSet)
+{
+    StartSwitch();
+    RunMenu<TMultipleConfigControlForm>("MultipleConfigControl1", Listed, [&](TMultipleConfigControlForm* f) {
+        ClickRow(f->ListView1, 1);  // cfgId-2, action "none"
+        WhenShown<TMultiConfigControlEditForm>([] { return MultiConfigControlEditForm; },
+                                               [&](TMultiConfigControlEditForm* d) {
+                                                   d->cbxCfgAction->SetItemIndex(d->cbxCfgAction->Items()->IndexOf("bootup"));
+                                                   Click(d->btnClose);
+                                               });
+        Mark();
+        Click(f->btnEdit);
+        WaitIdle(f->Request);
+        EXPECT_TRUE(Since("SET").empty());
+        ASSERT_TRUE(f->btnEdit->Enabled());
+
+        bool shown = false;
+        WhenShown<TMultiConfigControlEditForm>([] { return MultiConfigControlEditForm; },
+                                               [&](TMultiConfigControlEditForm* d) {
+                                                   shown = true;
+                                                   EXPECT_EQ(d->cbxCfgAction->Text().std(), "none");
+                                                   Click(d->btnSet);
+                                               });
+        Click(f->btnEdit);
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(SetVarbinds(), (std::vector<std::vector<std::string>>{{kAction + "2 integer 4"}}));
+        WaitIdle(f->Request);
+    });
+}

@@ -112,3 +112,25 @@ TEST_F(PortMirrorTest, TheTargetPortNumberShowsAsUnitAndPort)
         EXPECT_EQ(boxes.Beeps(), 1);
     });
 }
+
+TEST_F(PortMirrorTest, SetReadsTheMirrorObjectsAgainAndShowsWhatTheSwitchHolds)
+{
+    StartSwitch();
+    RunMenu<TPortMirrorForm>("PortMirrorTable1", Read, [&](TPortMirrorForm* f) {
+        // From now on the switch gives its ingress list back cut to one octet.
+        agent->Control("fault short " + kMirror + "2 1");
+        f->PortEdit->SetText("12");
+        Tick(f->IngressPage, {20});
+        Mark();
+        Click(f->BT_Set);
+        ASSERT_EQ(SetVarbinds().size(), 1u);
+        Settle();
+        std::vector<SimRequest> all = Since();
+        ASSERT_GE(all.size(), 2u);
+        EXPECT_EQ(all[0].kind, "SET");
+        EXPECT_EQ(all[1].kind, "GET");
+        ASSERT_EQ(all[1].varbinds.size(), 4u);
+        EXPECT_EQ(all[1].varbinds[1].oid, kMirror + "2.0");
+        EXPECT_EQ(Checked(f->IngressPage), (std::vector<int>{1, 2}));  // port 20 is not in what it holds
+    });
+}

@@ -199,3 +199,19 @@ TEST(Layer2PortPause, LongerUnderSnmpV3)
     EXPECT_EQ(Layer2PortPause(version2c), 800u);
     EXPECT_EQ(Layer2PortPause(version3), 1500u);
 }
+
+TEST_F(Layer2ControlTest, SetCheckedWithNoBoxCheckedSendsNothingAndReadsAgain)
+{
+    StartSwitch();
+    RunMenu<TLayer2ControlForm>("DeviceControl1", Read, [&](TLayer2ControlForm* f) {
+        Click(f->ClearButton);
+        f->IGMPComBo->SetItemIndex(0);  // changed, not checked
+        const int lines = f->Memo1->Lines()->Count();
+        Mark();
+        Click(f->SetButton);
+        EXPECT_TRUE(ReadsAllMain());
+        EXPECT_TRUE(Since("SET").empty());
+        for (int i = lines; i < f->Memo1->Lines()->Count(); ++i)
+            EXPECT_EQ(f->Memo1->Lines()->Get(i).Pos("Set:"), 0) << f->Memo1->Lines()->Get(i).std();
+    });
+}

@@ -143,3 +143,39 @@ TEST_F(ForwardingTest, AListOfOneUnitSetsItsBoxesUnchecksTheOtherUnitsAndReports
             EXPECT_TRUE(OutOfRangeShown()) << (Texts().empty() ? "no message" : Texts()[0]);
         });
 }
+
+TEST_F(ForwardingTest, ForwardAllSetWritesOnlyASelectedVlanAndIsDisabledWithoutOne)
+{
+    StartSwitch();
+    RunForm<TMulticastForwardingInformationForm>(
+        [](TMulticastForwardingInformationForm* f) { return Idle(f->ForwardRequest); },
+        [&](TMulticastForwardingInformationForm* f) {
+            TListView* lv = f->LV_dot1qForwardUnregisteredEntry;
+            auto pressSetWithNoRow = [&](const char* when) {
+                ASSERT_EQ(lv->Selected(), nullptr) << when;
+                EXPECT_FALSE(f->SetBtn->Enabled()) << when;
+                Mark();
+                f->SetBtnClick(f->SetBtn);  // as if it were pressed: still nothing
+                WaitIdle(f->ForwardRequest);
+                EXPECT_TRUE(Since("SET").empty()) << when;
+            };
+            pressSetWithNoRow("opened");
+
+            ClickRow(lv, 1);  // VLAN 10
+            EXPECT_TRUE(f->SetBtn->Enabled());
+            Tick(f->StaticPage, {3});
+            Mark();
+            Click(f->SetBtn);
+            f->SetBtnClick(f->SetBtn);  // again while the write runs: starts nothing
+            WaitIdle(f->ForwardRequest);
+            std::vector<SimRequest> sets = Since("SET");
+            ASSERT_EQ(sets.size(), 1u);
+            EXPECT_EQ(sets[0].varbinds[0].oid, kForwardAll + "2.10");
+            pressSetWithNoRow("after the write's re-read");
+
+            ClickRow(lv, 2);
+            Click(f->RefreshBtn);
+            WaitIdle(f->ForwardRequest);
+            pressSetWithNoRow("after Refresh");
+        });
+}

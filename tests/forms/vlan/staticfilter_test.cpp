@@ -263,3 +263,50 @@ TEST_F(StaticFilterTest, ARefusedMulticastSetRestoresTheStatusForTheNextRead)
         EXPECT_EQ(Row(lv, 0)[4], "permanent");
     });
 }
+
+// After each of these the form holds no row: the fields are empty and the buttons that write
+// a selected row are disabled, whether the write went through or the switch refused it.
+TEST_F(StaticFilterTest, MulticastEndsEveryWriteAndRefreshWithNoRowAndItsRowButtonsDisabled)
+{
+    struct Step {
+        const char* name;
+        bool refused;  // the switch refuses writes of the egress ports
+        bool selectFirst;
+        std::function<TButton*(TMulticastFilterInformationForm*)> button;
+    };
+    const Step steps[] = {
+        {"Set", false, true, [](TMulticastFilterInformationForm* f) { return f->SetBtn; }},
+        {"refused Set", true, true, [](TMulticastFilterInformationForm* f) { return f->SetBtn; }},
+        {"Delete", false, true, [](TMulticastFilterInformationForm* f) { return f->btnDelete; }},
+        {"Add", false, false, [](TMulticastFilterInformationForm* f) { return f->btnAdd; }},
+        {"Refresh", false, true, [](TMulticastFilterInformationForm* f) { return f->RefreshBtn; }},
+    };
+    StartSwitch();
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        agent->Control(step.refused ? "fault error " + kMulticast + "3 noAccess set" : std::string("fault clear"));
+        OpenMulticast([&](TMulticastFilterInformationForm* f) {
+            TListView* lv = f->LV_dot1qStaticMulticastEntry;
+            if (step.selectFirst) {
+                ClickRow(lv, 0);
+            } else {
+                f->ED_MulticastVID->SetText("30");
+                f->ED_MACAddress->SetText("01005E000001");
+                f->Status->SetItemIndex(2);
+            }
+            Click(step.button(f));
+            WaitIdle(f->FilterRequest);
+            EXPECT_EQ(lv->Selected(), nullptr);
+            EXPECT_FALSE(f->SetBtn->Enabled());
+            EXPECT_FALSE(f->btnDelete->Enabled());
+            EXPECT_TRUE(f->btnAdd->Enabled());
+            EXPECT_EQ(f->ED_MulticastVID->Text(), "");
+            EXPECT_TRUE(Ticked(f->PortPage).empty());
+            Mark();
+            f->SetBtnClick(f->SetBtn);  // as if pressed: there is no row to write
+            f->btnDeleteClick(f->btnDelete);
+            WaitIdle(f->FilterRequest);
+            EXPECT_TRUE(Since("SET").empty());
+        });
+    }
+}

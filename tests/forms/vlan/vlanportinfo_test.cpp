@@ -132,3 +132,48 @@ TEST_F(VlanPortInfoTest, RefreshAndSetWhileAReadRunsSayRefreshNotCompleteAndSend
         EXPECT_EQ(f->LV_dot1qPortVlanEntry->Items()->Count(), 27);
     });
 }
+
+TEST_F(VlanPortInfoTest, TheWrittenPortIsSelectedAgainAfterTheReReadAndNoRowShowsNoValues)
+{
+    StartSwitch();
+    Open([&](TVLanPortInfomationForm* f) {
+        TListView* lv = f->LV_dot1qPortVlanEntry;
+        auto expectEmpty = [&](const char* when) {
+            EXPECT_EQ(lv->Selected(), nullptr) << when;
+            EXPECT_EQ(f->PortVLanID->Text(), "") << when;
+            for (TComboBox* box : {f->AcceptableFrameTypes, f->IngressFiltering, f->GvrpStatus})
+                EXPECT_EQ(box->ItemIndex(), -1) << when << " " << box->Name().std();
+        };
+        expectEmpty("opened");
+
+        ClickRow(lv, 2);  // port 3
+        f->PortVLanID->SetText("30");
+        f->IngressFiltering->SetItemIndex(0);
+        Mark();
+        Click(f->SetBtn);
+        WaitIdle(f->PortVlanRequest);
+        ASSERT_EQ(Sets().size(), 1u);
+        ASSERT_NE(lv->Selected(), nullptr);
+        EXPECT_EQ(lv->Selected()->Caption(), "3");
+        EXPECT_EQ(f->PortVLanID->Text(), "30");
+        EXPECT_EQ(f->IngressFiltering->Text(), "true");
+
+        Click(f->RefreshBtn);
+        WaitIdle(f->PortVlanRequest);
+        expectEmpty("after Refresh");
+    });
+}
+
+TEST_F(VlanPortInfoTest, AValueTheFormCannotSendIsReportedAsARefusedWrite)
+{
+    StartSwitch();
+    Open([&](TVLanPortInfomationForm* f) {
+        ClickRow(f->LV_dot1qPortVlanEntry, 2);
+        f->PortVLanID->SetText("4294967296");  // beyond the gauge
+        Mark();
+        Click(f->SetBtn);
+        WaitIdle(f->PortVlanRequest);
+        EXPECT_TRUE(Since("SET").empty());
+        EXPECT_EQ(LastLine(f->Memo1).rfind("Set: ", 0), 0u) << LastLine(f->Memo1);
+    });
+}

@@ -185,3 +185,32 @@ TEST_F(PortTrunkTest, PortEditsTakeDigitsOnlyAndBeepOtherwise)
         EXPECT_EQ(boxes.Beeps(), 1);
     });
 }
+
+TEST_F(PortTrunkTest, AfterARefusedEditAClickOnTheTrunkShowsItAsReadForTheNextEdit)
+{
+    StartSwitch();
+    Open([&](TPortTrunkForm* f) {
+        agent->Control("fault error " + kTrunk + "2 genErr set");
+        ClickRow(f->LV_PortTrunk, 1);  // trunk 2, master port 21
+        f->ED_Name->SetText("typed");
+        Mark();
+        Click(f->SetBtn);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_NE(Sets()[0].status, "noError");
+        EXPECT_FALSE(f->SetBtn->Enabled());
+        agent->Control("fault clear");
+
+        ClickRow(f->LV_PortTrunk, 1);
+        EXPECT_TRUE(f->SetBtn->Enabled());
+        EXPECT_EQ(f->ED_Index->Text(), "2");
+        EXPECT_EQ(f->PortEdit->Text(), "21");
+        EXPECT_TRUE(f->MemberPage->PortCheck(20)->Checked());
+        const std::string name = f->LV_PortTrunk->Items()->Item(1)->SubItems()->Get(0).std();
+        EXPECT_EQ(f->ED_Name->Text().std(), name);
+        Mark();
+        Click(f->SetBtn);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_EQ(Sets()[0].status, "noError");
+        EXPECT_EQ(Varbinds(Sets()[0])[0], kTrunk + "2.2 string \"" + name + "\"");
+    });
+}

@@ -27,6 +27,17 @@ protected:
             if (page->PortCheck(k)->Checked()) out.push_back(k + 1);
         return out;
     }
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> out;
+        for (const auto& b : boxes.Boxes()) out.push_back(b.text);
+        return out;
+    }
+    static std::string LastLine(TMemo* memo)
+    {
+        const int n = memo->Lines()->Count();
+        return n ? memo->Lines()->Get(n - 1).std() : std::string();
+    }
     // Runs a click and waits for the re-read that follows the write.
     void ClickAndWait(TVlanStaticForm* f, TButton* b)
     {
@@ -161,4 +172,117 @@ TEST_F(VlanStaticTest, ClosingWhileTheWalkRunsEndsItAndFreesTheForm)
     const size_t after = agent->Requests().size();
     WaitFor([] { return false; }, 300);
     EXPECT_LE(agent->Requests().size(), after + 1);  // the walk went no further
+}
+
+TEST_F(VlanStaticTest, TheIdOfTheHighlightedVlanCannotBeTypedOverSoSetAndDeleteWriteThatVlan)
+{
+    StartSwitch();
+    Open([&](TVlanStaticForm* f) {
+        EXPECT_FALSE(f->ED_VLANID->ReadOnly());  // add mode: a new ID is typed
+        for (TButton* button : {f->SetBtn, f->DeleteBtn}) {
+            SCOPED_TRACE(button->Caption().std());
+            ClickRow(f->LV_dot1qVlanStaticEntry, 3);  // VLAN 30
+            EXPECT_TRUE(f->ED_VLANID->ReadOnly());
+            f->ED_VLANID->SetFocus();
+            QTest::keyClick(f->ED_VLANID->Widget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(f->ED_VLANID->Widget(), "99");
+            EXPECT_EQ(f->ED_VLANID->Text(), "30");
+            Mark();
+            ClickAndWait(f, button);
+            std::vector<SimRequest> sets = Sets();
+            ASSERT_EQ(sets.size(), 1u);
+            for (const SimVarbind& vb : sets[0].varbinds) EXPECT_EQ(vb.oid.substr(vb.oid.rfind('.')), ".30") << vb.oid;
+            EXPECT_FALSE(f->ED_VLANID->ReadOnly());  // no row selected after the re-read
+        }
+        EXPECT_EQ(Captions(f->LV_dot1qVlanStaticEntry), (std::vector<std::string>{"1", "10", "20"}));
+    });
+}
+
+TEST_F(VlanStaticTest, AWriteTheSwitchRefusesLeavesTheFieldsAsTypedAndTheRowSelected)
+{
+    StartSwitch({"fault error " + kStatic + "1 wrongLength set"});
+    Open([&](TVlanStaticForm* f) {
+        TListView* lv = f->LV_dot1qVlanStaticEntry;
+        const AnsiString longName(std::string(38, 'n'));
+        f->ED_VLANID->SetText("50");
+        f->ED_VLANName->SetText(longName);
+        Tick(f->EgressPage, {3});
+        Mark();
+        ClickAndWait(f, f->AddBtn);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_NE(Sets()[0].status, "noError");
+        EXPECT_NE(LastLine(f->Memo1).find("Set: "), std::string::npos) << LastLine(f->Memo1);
+        EXPECT_EQ(f->ED_VLANID->Text(), "50");
+        EXPECT_EQ(f->ED_VLANName->Text(), longName);
+        EXPECT_EQ(Ticked(f->EgressPage), std::vector<int>{3});
+        EXPECT_TRUE(f->AddBtn->Enabled());
+
+        // A refused Set or Delete of a selected VLAN: its row and what was typed stay, and a
+        // refused Delete shows the row's status again instead of Destroy.
+        for (TButton* button : {f->SetBtn, f->DeleteBtn}) {
+            SCOPED_TRACE(button->Caption().std());
+            ClickRow(lv, 1);  // VLAN 10
+            f->ED_VLANName->SetText("typed");
+            ClickAndWait(f, button);
+            EXPECT_EQ(lv->Selected(), lv->Items()->Item(1));
+            EXPECT_EQ(f->ED_VLANID->Text(), "10");
+            EXPECT_EQ(f->ED_VLANName->Text(), "typed");
+            EXPECT_EQ(f->Status->Text(), "Active");
+            EXPECT_TRUE(f->SetBtn->Enabled());
+            EXPECT_TRUE(f->DeleteBtn->Enabled());
+        }
+
+        // The next Set sends what the fields show, to the selected VLAN; taken, it empties them.
+        agent->Control("fault clear");
+        Mark();
+        ClickAndWait(f, f->SetBtn);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_EQ(Sets()[0].status, "noError");
+        EXPECT_EQ(Varbinds(Sets()[0])[0], kStatic + "1.10 string \"typed\"");
+        EXPECT_EQ(Varbinds(Sets()[0])[4], kStatic + "5.10 integer 1");
+        EXPECT_EQ(f->ED_VLANName->Text(), "");
+        EXPECT_FALSE(f->SetBtn->Enabled());
+    });
+}
+
+TEST_F(VlanStaticTest, AVlanWithAShortPortListIsShownAsFarAsItGoesAndCanBeSetAndDeleted)
+{
+    StartSwitch({"fault short " + kStatic + "2 4"});
+    Open([&](TVlanStaticForm* f) {
+        TListView* lv = f->LV_dot1qVlanStaticEntry;
+        Tick(f->ForbiddenPage, {7});  // stale ticks of no row
+        boxes.Clear();
+        ClickRow(lv, 1);  // VLAN 10: egress ports cut to 4 octets
+        bool outOfRange = false;
+        for (const std::string& t : Texts())
+            outOfRange = outOfRange || t.find("Out of range for the bit(byte) index") != std::string::npos;
+        EXPECT_TRUE(outOfRange) << (Texts().empty() ? "no message" : Texts()[0]);
+        EXPECT_EQ(f->ED_VLANName->Text(), "mgmt");
+        EXPECT_EQ(Ticked(f->EgressPage), (std::vector<int>{1, 2, 3, 4, 25, 26}));
+        EXPECT_TRUE(Ticked(f->ForbiddenPage).empty());
+        EXPECT_EQ(Ticked(f->UntaggedPage), (std::vector<int>{1, 2, 3, 4}));
+        EXPECT_EQ(f->Status->Text(), "Active");
+        EXPECT_TRUE(f->SetBtn->Enabled());
+        EXPECT_TRUE(f->DeleteBtn->Enabled());
+
+        Tick(f->EgressPage, {5});
+        Mark();
+        ClickAndWait(f, f->SetBtn);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_EQ(Varbinds(Sets()[0]), (std::vector<std::string>{
+                                           kStatic + "1.10 string \"mgmt\"",
+                                           kStatic + "2.10 string 0xF80000C000000000",
+                                           kStatic + "3.10 string 0x0000000000000000",
+                                           kStatic + "4.10 string 0xF000000000000000",
+                                           kStatic + "5.10 integer 1",
+                                       }));
+
+        boxes.Clear();
+        ClickRow(lv, 1);
+        Mark();
+        ClickAndWait(f, f->DeleteBtn);
+        ASSERT_EQ(Sets().size(), 1u);
+        EXPECT_EQ(Varbinds(Sets()[0])[4], kStatic + "5.10 integer 6");
+        EXPECT_EQ(Captions(lv), (std::vector<std::string>{"1", "20", "30"}));
+    });
 }
