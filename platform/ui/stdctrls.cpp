@@ -42,7 +42,10 @@ public:
     {
         CheckIndex(index, Count() + 1);
         QString keep = box_->isEditable() ? box_->currentText() : QString();
+        const bool none = box_->currentIndex() < 0;
         box_->insertItem(index, ToQ(s));
+        // Qt selects the first item of a list that was empty; a filled list starts with none.
+        if (none) box_->setCurrentIndex(-1);
         if (box_->isEditable()) box_->setEditText(keep);
     }
     void Delete(int index) override

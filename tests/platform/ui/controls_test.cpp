@@ -97,6 +97,38 @@ TEST(ComboBox, CodeSelectsSilentlyOperatorChangesFire)
     EXPECT_EQ(box.ItemIndex(), -1);
 }
 
+TEST(ComboBox, AFilledListShowsNoItemUntilOneIsSelected)
+{
+    // Both styles: filled, refilled after a selection was cleared, and items added later.
+    for (TComboBoxStyle style : {csDropDownList, csDropDown}) {
+        Host form(nullptr);
+        TComboBox box(&form);
+        box.SetStyle(style);
+        Counter c;
+        box.OnChange = TNotifyEvent(&c, &Counter::Change);
+        box.Items()->Add("enabled");
+        box.Items()->Add("disabled");
+        EXPECT_EQ(box.ItemIndex(), -1) << style;
+        EXPECT_EQ(box.Text(), "") << style;
+        box.SetItemIndex(1);
+        box.Items()->Insert(0, "other");  // a selection follows its item
+        EXPECT_EQ(box.ItemIndex(), 2) << style;
+        EXPECT_EQ(box.Text(), "disabled") << style;
+        box.Items()->Clear();
+        box.Items()->SetText("a\nb\n");
+        EXPECT_EQ(box.ItemIndex(), -1) << style;
+        EXPECT_EQ(box.Text(), "") << style;
+        EXPECT_EQ(c.changes, 0) << style;
+    }
+    // Typed text of an editable box stays when items come.
+    Host form(nullptr);
+    TComboBox box(&form);
+    box.SetText("typed");
+    box.Items()->Add("x");
+    EXPECT_EQ(box.ItemIndex(), -1);
+    EXPECT_EQ(box.Text(), "typed");
+}
+
 TEST(RadioGroup, CodeChangeOfItemIndexClicks)
 {
     Host form(nullptr);
