@@ -290,13 +290,29 @@ void TForm::SetActive(bool v)
 {
     if (v == active_) return;
     active_ = v;
+    if (v && isWindow()) {
+        // The form that was the application's active one (and its child forms) gives it up first.
+        static QPointer<TForm> activeForm;
+        QPointer<TForm> before = activeForm;
+        activeForm = this;
+        if (before && before != this) {
+            for (TForm* child : before->findChildren<TForm*>()) child->SetActive(false);
+            before->SetActive(false);
+        }
+    }
     FireEvent(v ? OnActivate : OnDeactivate, static_cast<TObject*>(this));
 }
 
 bool TForm::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate) SetActive(true);
-    else if (e->type() == QEvent::WindowDeactivate) SetActive(false);
+    if (e->type() == QEvent::WindowActivate) {
+        SetActive(true);
+    } else if (e->type() == QEvent::WindowDeactivate) {
+        // A window that is no form (a message box) takes the activation without changing the
+        // application's active form, so its closing does not activate the form anew.
+        QWidget* now = QApplication::activeWindow();
+        if (!now || dynamic_cast<TForm*>(now)) SetActive(false);
+    }
     return QDialog::event(e);
 }
 

@@ -1,6 +1,10 @@
 #include "platform/ui/stdctrls.h"
 
+#include <algorithm>
+
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QValidator>
 
@@ -16,6 +20,14 @@ public:
         return (max > 0 && input.size() > max) ? Invalid : Acceptable;
     }
 };
+
+bool IsEditingShortcut(QKeyEvent* e)
+{
+    for (QKeySequence::StandardKey k : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Paste,
+                                        QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo})
+        if (e->matches(k)) return true;
+    return false;
+}
 
 bool IsLeavingWithinWindow(Qt::FocusReason r)
 {
@@ -42,7 +54,10 @@ public:
     {
         CheckIndex(index, Count() + 1);
         QString keep = box_->isEditable() ? box_->currentText() : QString();
+        const bool none = box_->currentIndex() < 0;
         box_->insertItem(index, ToQ(s));
+        // Qt selects the first item of a list that was empty; a filled list starts with none.
+        if (none) box_->setCurrentIndex(-1);
         if (box_->isEditable()) box_->setEditText(keep);
     }
     void Delete(int index) override
@@ -64,15 +79,23 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TQtControl<QLineEdit>(owner)
 {
     color_ = clWindow;
     setValidator(new LengthValidator(this));
-    connect(this, &QLineEdit::textChanged, this,
-            [this](const QString&) { FireEvent(OnChange, static_cast<TObject*>(this)); });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString&) {
+        ++changing_;
+        FireEvent(OnChange, static_cast<TObject*>(this));
+        --changing_;
+    });
 }
 
 void TCustomEdit::SetText(const AnsiString& s)
 {
     QString q = ToQ(s);
     if (q == text()) return;
+    // A handler mending what the operator is typing keeps the cursor where the typing was;
+    // any other text shows from its first character, as the class library's edits do.
+    const bool typing = changing_ > 0 && hasFocus();
+    const int at = cursorPosition() + static_cast<int>(q.size() - text().size());
     setText(q);
+    setCursorPosition(typing ? std::clamp(at, 0, static_cast<int>(text().size())) : 0);
 }
 
 void TCustomEdit::SetMaxLength(int n)
@@ -103,6 +126,13 @@ void TCustomEdit::focusOutEvent(QFocusEvent* e)
 
 void TCustomEdit::keyPressEvent(QKeyEvent* e)
 {
+    // Editing shortcuts type no character: a key filter never sees them, and a paste goes
+    // through the filter as typing would.
+    if (OnKeyPress && IsEditingShortcut(e)) {
+        if (e->matches(QKeySequence::Paste)) PasteFiltered();
+        else QLineEdit::keyPressEvent(e);
+        return;
+    }
     if (OnKeyPress && !e->text().isEmpty()) {
         QByteArray b = e->text().toLatin1();
         char key = b.isEmpty() ? 0 : b[0];
@@ -110,6 +140,20 @@ void TCustomEdit::keyPressEvent(QKeyEvent* e)
         if (key == 0) return;  // the handler swallowed it
     }
     QLineEdit::keyPressEvent(e);
+}
+
+void TCustomEdit::PasteFiltered()
+{
+    if (isReadOnly()) return;
+    QString kept;
+    for (QChar c : QGuiApplication::clipboard()->text()) {
+        QByteArray b = QString(c).toLatin1();
+        char key = b.isEmpty() ? 0 : b[0];
+        if (key == 0) continue;
+        FireEvent(OnKeyPress, static_cast<TObject*>(this), key);
+        if (key != 0) kept += QChar::fromLatin1(key);
+    }
+    if (!kept.isEmpty()) insert(kept);
 }
 
 void TCustomEdit::mousePressEvent(QMouseEvent* e)

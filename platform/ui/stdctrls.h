@@ -44,7 +44,10 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
+    void PasteFiltered();
+
     int maxLength_ = 0;
+    int changing_ = 0;  // depth of OnChange handlers running
 };
 
 class TEdit : public TCustomEdit {

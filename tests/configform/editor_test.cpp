@@ -185,6 +185,23 @@ TEST_F(EditorTest, OneWritableObjectGetsAPlainSetButton)
     EXPECT_EQ(sets[0].status, "noError");
 }
 
+TEST_F(EditorTest, AListThatReadNothingShowsNoItemAndItsSetSendsNothing)
+{
+    Agent();
+    agent_->Control("fault error 1.3.6.1.4.1.171.12.12.1.0 genErr get");
+    Make("SystemLogState1");
+    Run([&] {
+        EXPECT_EQ(ComboOf(0)->ItemIndex(), -1);
+        EXPECT_EQ(ComboOf(0)->Text(), "");
+        Click(editor->BtnPanel->SetCheckedBtn);
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, "Some items are empty!");
+    });
+    agent_->Sync();
+    EXPECT_TRUE(Of("SET").empty());
+    EXPECT_FALSE(Of("GET").empty());
+}
+
 TEST_F(EditorTest, AReadOnlyFormShowsRefreshAndCloseOnly)
 {
     Agent();

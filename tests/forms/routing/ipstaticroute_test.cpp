@@ -1,7 +1,10 @@
 // The IPv4 static route form and its edit dialog against the simulated switch: routes listed
 // by destination, mask and backup state, the dialog's modes and checks, the partial writes of
 // Add and Delete, and the close while a read is under way.
+#include <QMessageBox>
+
 #include "forms/routing_security/ipstaticrouteeditform.h"
+#include "platform/ui/dialogs.h"
 #include "forms/routing_security/ipstaticrouteform.h"
 #include "tests/forms/routing/routingfixture.h"
 
@@ -214,6 +217,60 @@ TEST_F(IpStaticRouteTest, AddChecksStopAtTheFirstFailureWithItsMessage)
         WaitFor([] { return false; }, 50);
         EXPECT_TRUE(Since("SET").empty());
     });
+}
+
+TEST_F(IpStaticRouteTest, ACheckMessageLeavesWhatWasTyped)
+{
+    StartSwitch();
+    // Message boxes as the window system gives them: a window of their own takes the
+    // activation while open, and the window manager gives it back to the dialog afterwards.
+    std::vector<std::string> texts;
+    MessageBoxHandler old = SetMessageBoxHandler([&texts](const AnsiString& text, const AnsiString&, int) {
+        texts.push_back(text.std());
+        QPointer<QWidget> before = QApplication::activeWindow();
+        QMessageBox box(before);
+        box.setText(ToQ(text));
+        QTimer poll;
+        QElapsedTimer open;
+        open.start();
+        QObject::connect(&poll, &QTimer::timeout, &box, [&] {
+            if (box.isActiveWindow() || open.elapsed() > 5000) box.accept();
+        });
+        poll.start(5);
+        box.exec();
+        if (before) before->activateWindow();
+        return IDOK;
+    });
+    struct Case {
+        const char *dest, *mask, *message;
+    } const cases[] = {
+        {"10.0.0.256", "255.0.0.0", "Please input a valid ip"},
+        {"10.0.0.0", "255.255.255.128", "Please input a valid mask"},
+    };
+    RunMenu<TIpStaticRouteForm>("IPStaticRoute1", Read, [&](TIpStaticRouteForm* f) {
+        Mark();
+        WhenShown<Dialog>([&](Dialog* d) {
+            ASSERT_TRUE(WaitFor([&] { return d->isActiveWindow(); }));
+            for (const Case& c : cases) {
+                Fill(d, c.dest, c.mask, 1, "10.90.90.1", "5");
+                for (int n = 0; n < 2; ++n) {  // the same answer each time: nothing was emptied
+                    texts.clear();
+                    d->SetButtonClick(d->SetButton);
+                    EXPECT_TRUE(WaitFor([&] { return d->isActiveWindow(); }));
+                    EXPECT_EQ(texts, std::vector<std::string>{c.message}) << c.dest << " " << n;
+                    EXPECT_EQ(d->DesEdit->Text().std(), c.dest);
+                    EXPECT_EQ(d->MaskEdit->Text().std(), c.mask);
+                    EXPECT_EQ(d->BakeupComboBox->ItemIndex(), 1);
+                    EXPECT_EQ(d->NextHopEdit->Text().std(), "10.90.90.1");
+                    EXPECT_EQ(d->MetricEdit->Text().std(), "5");
+                }
+            }
+        });
+        Click(f->AddButton);
+        Settle();
+        EXPECT_TRUE(Since("SET").empty());
+    });
+    SetMessageBoxHandler(old);
 }
 
 TEST_F(IpStaticRouteTest, DestinationZeroAsksForTheDefaultRouteButton)
