@@ -132,9 +132,18 @@ void QzSNMPRequest2Controls::OnSetError(QzSNMPError* result)
 
 // ---- reading ----
 
+// Two walks into one list would each empty it and fill it with parts of both.
+void QzSNMPRequest2Controls::EndRunningWalk()
+{
+    ++walk_;
+    Request.WithdrawReads();
+}
+
 void QzSNMPRequest2Controls::Get()
 {
     LastOperation = 0;
+    if (IsTableList()) EndRunningWalk();
+    const unsigned walk = walk_;
     BeforeGet();
     if (Mode == 0) {
         std::shared_ptr<bool> alive = alive_;
@@ -150,7 +159,7 @@ void QzSNMPRequest2Controls::Get()
                 while (row) {
                     if (Request.EvaluateOwnCondition()) {
                         OnRowReceived();
-                        if (!*alive) return;
+                        if (!*alive || walk != walk_) return;  // a newer walk owns the list
                     }
                     row = Request.Get(false);
                 }
@@ -180,6 +189,7 @@ void QzSNMPRequest2Controls::Get()
 void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
 {
     std::shared_ptr<bool> alive = alive_;
+    const unsigned walk = walk_;
     Inside inside(this);
     if (result.code != 0) {
         Busy = OthersOutstanding();
@@ -193,17 +203,17 @@ void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
             if (!*alive) return;
         } else if (!result.done) {
             if (Request.EvaluateOwnCondition()) OnRowReceived();
-            if (!*alive) return;
+            if (!*alive || walk != walk_) return;  // a newer walk owns the list
             if (Request.enabled) {
                 Request.GetAsync(QzSNMPDoneEvent(this, &QzSNMPRequest2Controls::GetCompleted), false);
                 return;  // the walk goes on
             }
         }
     } catch (const Exception& e) {
-        if (*alive) ReadFailed(e.Message, e.HelpContext);
+        if (*alive && walk == walk_) ReadFailed(e.Message, e.HelpContext);
         return;
     } catch (const std::exception& e) {
-        if (*alive) ReadFailed(e.what(), QzSNMPOwnCode(qzsBadPartValue));
+        if (*alive && walk == walk_) ReadFailed(e.what(), QzSNMPOwnCode(qzsBadPartValue));
         return;
     }
     FinishGet(result);

@@ -55,7 +55,8 @@ public:
 
     // Reads the list once (scalars) or walks the table. Synchronous: failures leave as the
     // layer's exceptions. Asynchronous: only a failure to send leaves; the rest reaches
-    // OnGetError and OnGetDone.
+    // OnGetError and OnGetDone. A table holds one walk: a walk of it still running is ended
+    // (no further row, no done event of its own) before the new one empties the list.
     void Get();
     // Writes the writable variables (after PrepareSet when prepare); a table list is read
     // again after a successful write when refreshAfterSet.
@@ -120,6 +121,7 @@ private:
     void Fire(QzSNMPControlsDoneEvent event, QzSNMPError& result);
     void ReadFailed(const AnsiString& message, int code);
     bool OthersOutstanding() const;
+    void EndRunningWalk();
 
     TObject* messageControl_ = nullptr;
     QPointer<QObject> messageAlive_;  // the widget that shows the message control
@@ -131,4 +133,5 @@ private:
     bool closeDeferred_ = false;
     int deferredResult_ = 0;
     unsigned char enabledBeforeClose_ = 1;
+    unsigned walk_ = 0;  // counts the walks started: an older one sees it moved on and stops
 };
