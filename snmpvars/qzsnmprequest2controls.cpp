@@ -1,6 +1,8 @@
 #include "snmpvars/qzsnmprequest2controls.h"
 
+#include <QApplication>
 #include <QTimer>
+#include <QWidget>
 #include <exception>
 
 #include "common/qzmessages.h"
@@ -27,6 +29,37 @@ public:
 private:
     QzSNMPRequest2Controls* r_;
     std::shared_ptr<bool> alive_;
+};
+
+// While a synchronous read or write runs, the window messages it processes (a long walk keeps
+// its window painted) start nothing on its form: presses of the mouse and of keys that reach
+// the form are dropped, so no button starts a second write in the middle of the first.
+class QzSNMPRequest2Controls::InputHeld : public QObject {
+public:
+    explicit InputHeld(TForm* owner) : form_(owner)
+    {
+        if (form_) qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+            break;
+        default:
+            return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && form_ && (widget == form_ || form_->isAncestorOf(widget));
+    }
+
+private:
+    QPointer<QWidget> form_;
 };
 
 // Leaves the variables without a value out of one write: they carry the invalid flag while
@@ -103,8 +136,16 @@ void QzSNMPRequest2Controls::ShowResult(const AnsiString& text)
     line = ReplaceAll(line, "[ERROR]", text);
     line = ReplaceAll(line, "[TIME]", FormatDateTime("hh:nn:ss ampm", Now()));
     if (auto* memo = dynamic_cast<TMemo*>(control)) memo->Lines()->Add(line);
-    else if (auto* bar = dynamic_cast<TStatusBar*>(control)) bar->SetSimpleText(line);
+    else if (auto* bar = dynamic_cast<TStatusBar*>(control)) ShowOnBar(bar, line);
     else if (auto* panel = dynamic_cast<TStatusPanel*>(control)) panel->SetText(line);
+}
+
+// A bar that shows its panels hides its simple text; its first panel is where the form's
+// own failures go, so the outcome goes there too and a success replaces an earlier failure.
+void QzSNMPRequest2Controls::ShowOnBar(TStatusBar* bar, const AnsiString& line)
+{
+    bar->SetSimpleText(line);
+    if (!bar->SimplePanel() && bar->Panels()->Count() > 0) bar->Panels()->Items(0)->SetText(line);
 }
 
 bool QzSNMPRequest2Controls::IsTableList() const { return Request.IsTable(); }
@@ -148,6 +189,7 @@ void QzSNMPRequest2Controls::Get()
     if (Mode == 0) {
         std::shared_ptr<bool> alive = alive_;
         Inside inside(this);
+        InputHeld held(ownerAlive_ ? Owner : nullptr);
         Busy = true;
         try {
             if (!IsTableList()) {
@@ -263,6 +305,7 @@ void QzSNMPRequest2Controls::Set(bool refreshAfterSet, bool prepare, const AnsiS
     if (Mode == 0) {
         std::shared_ptr<bool> alive = alive_;
         Inside inside(this);
+        InputHeld held(ownerAlive_ ? Owner : nullptr);
         Busy = true;
         try {
             {

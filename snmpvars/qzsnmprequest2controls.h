@@ -9,6 +9,7 @@
 //   r->SetMessageControl(memo);
 //   r->Get();                                     // "Get: (QzSNMP++) Ok!. Receive at 03:04:05 PM."
 //
+// While a synchronous read or write runs, mouse and key presses on its owner form are dropped.
 // Closing a window: StopAndWait (clear Request.enabled, process messages while Busy), then
 // delete. While the binding runs code that processes window messages (a synchronous read or
 // write, a completion of an asynchronous one), a close of its owner form is held back and made
@@ -50,7 +51,8 @@ public:
     TObject* MessageControl() const;
 
     // One result line: "Get: <text> Request:<description>. Receive at <time>." (or "Set: "),
-    // without " Request:..." when the list has no description.
+    // without " Request:..." when the list has no description. A status bar that shows its
+    // panels gets it in its first panel as well as in its (hidden) simple text.
     void ShowResult(const AnsiString& text);
 
     // Reads the list once (scalars) or walks the table. Synchronous: failures leave as the
@@ -112,6 +114,7 @@ protected:
 
 private:
     class Inside;
+    class InputHeld;
     class Withheld;
     void EnterHooks();
     void LeaveHooks();
@@ -122,6 +125,7 @@ private:
     void ReadFailed(const AnsiString& message, int code);
     bool OthersOutstanding() const;
     void EndRunningWalk();
+    static void ShowOnBar(TStatusBar* bar, const AnsiString& line);
 
     TObject* messageControl_ = nullptr;
     QPointer<QObject> messageAlive_;  // the widget that shows the message control
