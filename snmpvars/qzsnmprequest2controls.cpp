@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QVariant>
 #include <QWidget>
 #include <exception>
 
@@ -120,6 +121,34 @@ void QzSNMPRequest2Controls::SetMessageControl(TStatusPanel* panel)
 
 TObject* QzSNMPRequest2Controls::MessageControl() const { return messageAlive_ ? messageControl_ : nullptr; }
 
+namespace {
+
+// The read failure that the first panel of a bar shows, kept on the panel's label.
+const char kReadFailure[] = "vrxReadFailure";
+
+TStatusPanel* FirstShownPanel(TStatusBar* bar)
+{
+    return !bar->SimplePanel() && bar->Panels()->Count() > 0 ? bar->Panels()->Items(0) : nullptr;
+}
+
+// A read's success after a write keeps the write's outcome in view (forms read again after a
+// refused write); it replaces only a read failure that the binding showed there itself.
+bool ShowsReadFailure(TStatusBar* bar)
+{
+    TStatusPanel* first = FirstShownPanel(bar);
+    if (!first) return false;
+    const QVariant shown = first->Label()->property(kReadFailure);
+    return shown.isValid() && shown.toString().toStdString() == first->Text().std();
+}
+
+void NoteReadFailure(TStatusBar* bar, const AnsiString& line)
+{
+    if (TStatusPanel* first = FirstShownPanel(bar))
+        first->Label()->setProperty(kReadFailure, line.IsEmpty() ? QVariant() : QVariant(QString::fromStdString(line.std())));
+}
+
+}  // namespace
+
 void QzSNMPRequest2Controls::ShowResult(const AnsiString& text)
 {
     TObject* control = MessageControl();
@@ -136,7 +165,13 @@ void QzSNMPRequest2Controls::ShowResult(const AnsiString& text)
     line = ReplaceAll(line, "[ERROR]", text);
     line = ReplaceAll(line, "[TIME]", FormatDateTime("hh:nn:ss ampm", Now()));
     if (auto* memo = dynamic_cast<TMemo*>(control)) memo->Lines()->Add(line);
-    else if (auto* bar = dynamic_cast<TStatusBar*>(control)) ShowOnBar(bar, line);
+    else if (auto* bar = dynamic_cast<TStatusBar*>(control)) {
+        const bool ok = text == QzSNMPOwnText(qzsOk);
+        const bool read = LastOperation == 0;
+        if (ok && read && !ShowsReadFailure(bar)) bar->SetSimpleText(line);
+        else ShowOnBar(bar, line);
+        NoteReadFailure(bar, !ok && read ? line : AnsiString());
+    }
     else if (auto* panel = dynamic_cast<TStatusPanel*>(control)) panel->SetText(line);
 }
 
