@@ -52,7 +52,8 @@ public:
 
     // One result line: "Get: <text> Request:<description>. Receive at <time>." (or "Set: "),
     // without " Request:..." when the list has no description. A status bar that shows its
-    // panels gets it in its first panel as well as in its (hidden) simple text.
+    // panels gets a failure or a write's outcome in its first panel too; a read's success goes
+    // there only to replace a read failure shown there.
     void ShowResult(const AnsiString& text);
 
     // Reads the list once (scalars) or walks the table. Synchronous: failures leave as the
