@@ -419,6 +419,21 @@ void QzSNMPRequest::SetAsync(const QzSNMPDoneEvent& onDone, bool readBack, const
     SendAsync(Command::Set, pdu, *target, std::move(context));
 }
 
+void QzSNMPRequest::WithdrawReads()
+{
+    for (auto it = pending_.begin(); it != pending_.end();) {
+        AsyncContext* c = *it;
+        if (c->command == Command::Set || c->delivering) {
+            ++it;
+            continue;
+        }
+        if (QzSNMPSession) QzSNMPSession->cancel_all(c);
+        delete c;
+        it = pending_.erase(it);
+        --outstanding;
+    }
+}
+
 void QzSNMPRequest::Callback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* data)
 {
     std::unique_ptr<AsyncContext> context(static_cast<AsyncContext*>(data));

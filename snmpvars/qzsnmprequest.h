@@ -63,6 +63,9 @@ public:
     bool Set(bool readBack, const AnsiString& itemList = AnsiString(), TStrings* values = nullptr);
     void SetAsync(const QzSNMPDoneEvent& onDone, bool readBack, const AnsiString& itemList = AnsiString(),
                   TStrings* values = nullptr);
+    // Withdraws the asynchronous reads still waiting for their answer: their completions never
+    // come, and a late reply is dropped. A read whose completion is running is left to end.
+    void WithdrawReads();
 
     bool EvaluateOwnCondition() { return EvaluateCondition(condition); }
     bool EvaluateConditionText(const AnsiString& text) { return EvaluateCondition(text); }

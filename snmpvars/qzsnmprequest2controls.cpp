@@ -1,6 +1,9 @@
 #include "snmpvars/qzsnmprequest2controls.h"
 
+#include <QApplication>
 #include <QTimer>
+#include <QVariant>
+#include <QWidget>
 #include <exception>
 
 #include "common/qzmessages.h"
@@ -27,6 +30,37 @@ public:
 private:
     QzSNMPRequest2Controls* r_;
     std::shared_ptr<bool> alive_;
+};
+
+// While a synchronous read or write runs, the window messages it processes (a long walk keeps
+// its window painted) start nothing on its form: presses of the mouse and of keys that reach
+// the form are dropped, so no button starts a second write in the middle of the first.
+class QzSNMPRequest2Controls::InputHeld : public QObject {
+public:
+    explicit InputHeld(TForm* owner) : form_(owner)
+    {
+        if (form_) qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+            break;
+        default:
+            return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && form_ && (widget == form_ || form_->isAncestorOf(widget));
+    }
+
+private:
+    QPointer<QWidget> form_;
 };
 
 // Leaves the variables without a value out of one write: they carry the invalid flag while
@@ -87,6 +121,34 @@ void QzSNMPRequest2Controls::SetMessageControl(TStatusPanel* panel)
 
 TObject* QzSNMPRequest2Controls::MessageControl() const { return messageAlive_ ? messageControl_ : nullptr; }
 
+namespace {
+
+// The read failure that the first panel of a bar shows, kept on the panel's label.
+const char kReadFailure[] = "vrxReadFailure";
+
+TStatusPanel* FirstShownPanel(TStatusBar* bar)
+{
+    return !bar->SimplePanel() && bar->Panels()->Count() > 0 ? bar->Panels()->Items(0) : nullptr;
+}
+
+// A read's success after a write keeps the write's outcome in view (forms read again after a
+// refused write); it replaces only a read failure that the binding showed there itself.
+bool ShowsReadFailure(TStatusBar* bar)
+{
+    TStatusPanel* first = FirstShownPanel(bar);
+    if (!first) return false;
+    const QVariant shown = first->Label()->property(kReadFailure);
+    return shown.isValid() && shown.toString().toStdString() == first->Text().std();
+}
+
+void NoteReadFailure(TStatusBar* bar, const AnsiString& line)
+{
+    if (TStatusPanel* first = FirstShownPanel(bar))
+        first->Label()->setProperty(kReadFailure, line.IsEmpty() ? QVariant() : QVariant(QString::fromStdString(line.std())));
+}
+
+}  // namespace
+
 void QzSNMPRequest2Controls::ShowResult(const AnsiString& text)
 {
     TObject* control = MessageControl();
@@ -103,8 +165,22 @@ void QzSNMPRequest2Controls::ShowResult(const AnsiString& text)
     line = ReplaceAll(line, "[ERROR]", text);
     line = ReplaceAll(line, "[TIME]", FormatDateTime("hh:nn:ss ampm", Now()));
     if (auto* memo = dynamic_cast<TMemo*>(control)) memo->Lines()->Add(line);
-    else if (auto* bar = dynamic_cast<TStatusBar*>(control)) bar->SetSimpleText(line);
+    else if (auto* bar = dynamic_cast<TStatusBar*>(control)) {
+        const bool ok = text == QzSNMPOwnText(qzsOk);
+        const bool read = LastOperation == 0;
+        if (ok && read && !ShowsReadFailure(bar)) bar->SetSimpleText(line);
+        else ShowOnBar(bar, line);
+        NoteReadFailure(bar, !ok && read ? line : AnsiString());
+    }
     else if (auto* panel = dynamic_cast<TStatusPanel*>(control)) panel->SetText(line);
+}
+
+// A bar that shows its panels hides its simple text; its first panel is where the form's
+// own failures go, so the outcome goes there too and a success replaces an earlier failure.
+void QzSNMPRequest2Controls::ShowOnBar(TStatusBar* bar, const AnsiString& line)
+{
+    bar->SetSimpleText(line);
+    if (!bar->SimplePanel() && bar->Panels()->Count() > 0) bar->Panels()->Items(0)->SetText(line);
 }
 
 bool QzSNMPRequest2Controls::IsTableList() const { return Request.IsTable(); }
@@ -132,13 +208,23 @@ void QzSNMPRequest2Controls::OnSetError(QzSNMPError* result)
 
 // ---- reading ----
 
+// Two walks into one list would each empty it and fill it with parts of both.
+void QzSNMPRequest2Controls::EndRunningWalk()
+{
+    ++walk_;
+    Request.WithdrawReads();
+}
+
 void QzSNMPRequest2Controls::Get()
 {
     LastOperation = 0;
+    if (IsTableList()) EndRunningWalk();
+    const unsigned walk = walk_;
     BeforeGet();
     if (Mode == 0) {
         std::shared_ptr<bool> alive = alive_;
         Inside inside(this);
+        InputHeld held(ownerAlive_ ? Owner : nullptr);
         Busy = true;
         try {
             if (!IsTableList()) {
@@ -150,7 +236,7 @@ void QzSNMPRequest2Controls::Get()
                 while (row) {
                     if (Request.EvaluateOwnCondition()) {
                         OnRowReceived();
-                        if (!*alive) return;
+                        if (!*alive || walk != walk_) return;  // a newer walk owns the list
                     }
                     row = Request.Get(false);
                 }
@@ -180,6 +266,7 @@ void QzSNMPRequest2Controls::Get()
 void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
 {
     std::shared_ptr<bool> alive = alive_;
+    const unsigned walk = walk_;
     Inside inside(this);
     if (result.code != 0) {
         Busy = OthersOutstanding();
@@ -193,17 +280,17 @@ void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
             if (!*alive) return;
         } else if (!result.done) {
             if (Request.EvaluateOwnCondition()) OnRowReceived();
-            if (!*alive) return;
+            if (!*alive || walk != walk_) return;  // a newer walk owns the list
             if (Request.enabled) {
                 Request.GetAsync(QzSNMPDoneEvent(this, &QzSNMPRequest2Controls::GetCompleted), false);
                 return;  // the walk goes on
             }
         }
     } catch (const Exception& e) {
-        if (*alive) ReadFailed(e.Message, e.HelpContext);
+        if (*alive && walk == walk_) ReadFailed(e.Message, e.HelpContext);
         return;
     } catch (const std::exception& e) {
-        if (*alive) ReadFailed(e.what(), QzSNMPOwnCode(qzsBadPartValue));
+        if (*alive && walk == walk_) ReadFailed(e.what(), QzSNMPOwnCode(qzsBadPartValue));
         return;
     }
     FinishGet(result);
@@ -253,6 +340,7 @@ void QzSNMPRequest2Controls::Set(bool refreshAfterSet, bool prepare, const AnsiS
     if (Mode == 0) {
         std::shared_ptr<bool> alive = alive_;
         Inside inside(this);
+        InputHeld held(ownerAlive_ ? Owner : nullptr);
         Busy = true;
         try {
             {

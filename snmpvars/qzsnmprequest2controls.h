@@ -9,6 +9,7 @@
 //   r->SetMessageControl(memo);
 //   r->Get();                                     // "Get: (QzSNMP++) Ok!. Receive at 03:04:05 PM."
 //
+// While a synchronous read or write runs, mouse and key presses on its owner form are dropped.
 // Closing a window: StopAndWait (clear Request.enabled, process messages while Busy), then
 // delete. While the binding runs code that processes window messages (a synchronous read or
 // write, a completion of an asynchronous one), a close of its owner form is held back and made
@@ -50,12 +51,15 @@ public:
     TObject* MessageControl() const;
 
     // One result line: "Get: <text> Request:<description>. Receive at <time>." (or "Set: "),
-    // without " Request:..." when the list has no description.
+    // without " Request:..." when the list has no description. A status bar that shows its
+    // panels gets a failure or a write's outcome in its first panel too; a read's success goes
+    // there only to replace a read failure shown there.
     void ShowResult(const AnsiString& text);
 
     // Reads the list once (scalars) or walks the table. Synchronous: failures leave as the
     // layer's exceptions. Asynchronous: only a failure to send leaves; the rest reaches
-    // OnGetError and OnGetDone.
+    // OnGetError and OnGetDone. A table holds one walk: a walk of it still running is ended
+    // (no further row, no done event of its own) before the new one empties the list.
     void Get();
     // Writes the writable variables (after PrepareSet when prepare); a table list is read
     // again after a successful write when refreshAfterSet.
@@ -111,6 +115,7 @@ protected:
 
 private:
     class Inside;
+    class InputHeld;
     class Withheld;
     void EnterHooks();
     void LeaveHooks();
@@ -120,6 +125,8 @@ private:
     void Fire(QzSNMPControlsDoneEvent event, QzSNMPError& result);
     void ReadFailed(const AnsiString& message, int code);
     bool OthersOutstanding() const;
+    void EndRunningWalk();
+    static void ShowOnBar(TStatusBar* bar, const AnsiString& line);
 
     TObject* messageControl_ = nullptr;
     QPointer<QObject> messageAlive_;  // the widget that shows the message control
@@ -131,4 +138,5 @@ private:
     bool closeDeferred_ = false;
     int deferredResult_ = 0;
     unsigned char enabledBeforeClose_ = 1;
+    unsigned walk_ = 0;  // counts the walks started: an older one sees it moved on and stops
 };

@@ -1,5 +1,7 @@
 // The static VLAN form against the simulated switch: its walk and next free index, creating,
 // changing and destroying a VLAN with its port lists, and its failure places.
+#include <QAbstractItemModel>
+#include <algorithm>
 #include <QDir>
 
 #include "forms/layer2/vlanstaticformunit.h"
@@ -284,5 +286,77 @@ TEST_F(VlanStaticTest, AVlanWithAShortPortListIsShownAsFarAsItGoesAndCanBeSetAnd
         ASSERT_EQ(Sets().size(), 1u);
         EXPECT_EQ(Varbinds(Sets()[0])[4], kStatic + "5.10 integer 6");
         EXPECT_EQ(Captions(lv), (std::vector<std::string>{"1", "20", "30"}));
+// A Refresh or Add pressed while the walk runs: the list ends with one whole walk and its
+// count, and the switch sees the older walk stop before the newer one starts. The press comes
+// once the first row is in: inside that row's handling, or after it, while the next step is out.
+TEST_F(VlanStaticTest, APressWhileTheWalkRunsEndsWithOneWholeWalk)
+{
+    struct Case {
+        const char* name;
+        bool add;           // Add (VLAN 40) instead of Refresh
+        bool insideTheRow;  // pressed while the first row is handled
+        std::vector<std::string> rows;
+    };
+    const std::vector<std::string> four{"1", "10", "20", "30"};
+    const Case cases[] = {
+        {"Refresh inside the first row", false, true, four},
+        {"Refresh after the first row", false, false, four},
+        {"Add after the first row", true, false, {"1", "10", "20", "30", "40"}},
+    };
+    StartSwitch();
+    Open([&](TVlanStaticForm* f) {
+        agent->Control("fault delay 200");
+        TListView* lv = f->LV_dot1qVlanStaticEntry;
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            TButton* button = c.add ? f->AddBtn : f->RefreshBtn;
+            bool pressed = false;
+            bool busyWhenPressed = false;
+            auto press = std::make_shared<std::function<void()>>([&] {
+                if (pressed) return;
+                pressed = true;
+                busyWhenPressed = f->StaticRequest->Busy;
+                if (c.add) {
+                    f->ED_VLANID->SetText("40");
+                    f->ED_VLANName->SetText("lab");
+                }
+                Click(button);
+            });
+            QMetaObject::Connection hook;
+            if (c.insideTheRow)
+                hook = QObject::connect(lv->model(), &QAbstractItemModel::rowsInserted, lv, [press, lv] {
+                    QTimer::singleShot(0, lv, [press] {
+                        if (*press) (*press)();
+                    });
+                });
+            Mark();
+            Click(f->RefreshBtn);
+            EXPECT_TRUE(WaitFor([&] { return lv->Items()->Count() >= 1; }, 20000));
+            if (!c.insideTheRow) (*press)();
+            EXPECT_TRUE(WaitFor([&] { return pressed; }));
+            QObject::disconnect(hook);
+            *press = nullptr;
+            EXPECT_TRUE(busyWhenPressed);
+            EXPECT_TRUE(WaitFor([&] { return Idle(f->StaticRequest) && Idle(f->NextFreeRequest); }, 20000));
+            Settle();
+            EXPECT_EQ(Captions(lv), c.rows);
+            EXPECT_EQ(f->ST_Count2->Caption().std(), std::to_string(c.rows.size()));
+            EXPECT_NE(f->Memo1->Lines()->Get(f->Memo1->Lines()->Count() - 1).Pos("Ok!"), 0);
+
+            // The last walk asks for each row in turn, and nothing of the older walk follows its
+            // first step.
+            std::vector<std::string> asked;
+            for (const SimRequest& r : Since("GETNEXT"))
+                if (!r.varbinds.empty() && r.varbinds[0].oid.rfind(kStatic + "1", 0) == 0)
+                    asked.push_back(r.varbinds[0].oid.substr(kStatic.size()));
+            std::vector<std::string> lastWalk{"1"};
+            for (const std::string& row : c.rows) lastWalk.push_back("1." + row);
+            EXPECT_EQ(std::count(asked.begin(), asked.end(), "1"), 2);
+            auto start = std::find(asked.rbegin(), asked.rend(), "1");
+            if (start != asked.rend()) {
+                EXPECT_EQ(std::vector<std::string>(start.base() - 1, asked.end()), lastWalk);
+            }
+            EXPECT_EQ(Since("SET").size(), c.add ? 1u : 0u);
+        }
     });
 }
