@@ -30,6 +30,7 @@ struct QzSNMPError {
     AnsiString message;       // the code's text ("(QzSNMP++) Ok!" for success)
     QzSNMPDeviceRec device;   // the answering agent's address and port
     bool done = false;        // no further get-next step is due
+    bool missed = false;      // a get that lacked objects (-102): the others' values are stored
 };
 
 // OnDone(result, the request's variable list): runs inside the session's event pump.
@@ -63,6 +64,11 @@ public:
     bool Set(bool readBack, const AnsiString& itemList = AnsiString(), TStrings* values = nullptr);
     void SetAsync(const QzSNMPDoneEvent& onDone, bool readBack, const AnsiString& itemList = AnsiString(),
                   TStrings* values = nullptr);
+
+    // The last synchronous get was answered with objects missing (SNMPv2 noSuchObject or
+    // noSuchInstance): it raised -102, as SNMPv1's noSuchName does, yet stored the values of
+    // the objects that came back.
+    bool MissedObjects() const { return missed_; }
 
     bool EvaluateOwnCondition() { return EvaluateCondition(condition); }
     bool EvaluateConditionText(const AnsiString& text) { return EvaluateCondition(text); }
@@ -141,4 +147,5 @@ private:
     std::vector<AnsiString> heldKeys_;
     AnsiString writeIndex_;  // the held index, when the keys of the write being built still hold it
     bool destroying_ = false;
+    bool missed_ = false;
 };
