@@ -286,6 +286,12 @@ bool QzSNMPRequest::ReadReply(Pdu& reply, int code, const AnsiString& message, c
             if (newOid == asked) return false;
             throw Exception(message, code);
         }
+        // An agent that answers an OID not after the one asked goes backwards: the walk fails
+        // there, keeping the rows before (endOfMibView repeats the OID asked, and ends it).
+        if (IsTable() && vb.get_exception_status() != sNMP_SYNTAX_ENDOFMIBVIEW) {
+            const AnsiString asked = item.lastOid->IsEmpty() ? column : *item.lastOid;
+            if (!(Oid(asked.std()) < Oid(newOid.std()))) QzSNMPThrowStatus(SNMP_CLASS_INVALID_OID);
+        }
         if (IsEndOfWalk(column, *item.lastOid, newOid)) {
             // The column stays parked on the last instance it gave (or on the bare column).
             ++ended;

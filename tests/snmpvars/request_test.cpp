@@ -477,31 +477,43 @@ TEST_F(RequestTest, ARefusedSetIsNeverReportedAsSuccess)
     EXPECT_EQ(OidsOf(Log(6).back()), (std::vector<std::string>{Col(3, "3")}));
 }
 
-TEST_F(RequestTest, AFaultyAgentThatRepeatsCannotMakeAWalkLoop)
+TEST_F(RequestTest, AFaultyAgentThatRepeatsFailsTheWalkKeepingTheRowsBefore)
 {
     // Column 2 answers its first row again and again.
     Start(With(kPortLines, {std::string("fault repeat ") + Col(2)}));
     QzSNMPRequest r;
     r.varList = QzSNMPVarList(kPortVars, MVT_FMV, 1);
-    std::vector<Row> rows = WalkSync(r);
-    // The keys come from the column still walking, never from the one that repeats.
-    EXPECT_EQ(rows, (std::vector<Row>{{"1", "port1", "10"}, {"2", "(NOTDONE)", "100"}, {"3", "(NOTDONE)", "1000"}}));
-    EXPECT_EQ(Log(4).size(), 4u);
+    ASSERT_TRUE(r.Get(true));
+    EXPECT_EQ(RowOf(r.varList), (Row{"1", "port1", "10"}));
+    AnsiString text;
+    EXPECT_EQ(RaisedCode([&] { r.Get(false); }, &text), -417);
+    EXPECT_EQ(text, "(SNMPClass) Invalid Object Identifier!");
+    EXPECT_EQ(Log(2).size(), 2u);
+
     AsyncWalk walk{r};
     ASSERT_TRUE(walk.Run());
-    EXPECT_EQ(walk.rows, rows);
+    EXPECT_EQ(walk.rows, (std::vector<Row>{{"1", "port1", "10"}}));
+    EXPECT_EQ(walk.last.code, -417);
+    EXPECT_EQ(walk.last.message, "(SNMPClass) Invalid Object Identifier!");
+    EXPECT_TRUE(walk.last.done);
 }
 
-TEST_F(RequestTest, AFaultyAgentThatGoesBackEndsTheColumn)
+TEST_F(RequestTest, AFaultyAgentThatGoesBackFailsTheWalkKeepingTheRowsBefore)
 {
     UsePorts();
     ASSERT_TRUE(r_->Get(true));
     ASSERT_TRUE(r_->Get(false));
     agent_->Control(std::string("fault repeat ") + Col(3));  // from now on back to row 1
-    ASSERT_TRUE(r_->Get(false));
-    EXPECT_EQ(RowOf(r_->varList), (Row{"3", "port3", "(NOTDONE)"}));
-    EXPECT_FALSE(r_->Get(false));
-    EXPECT_EQ(OidsOf(Log(4).back()), (std::vector<std::string>{Col(2, "3"), Col(3, "2")}));
+    EXPECT_EQ(RaisedCode([&] { r_->Get(false); }), -417);
+    EXPECT_EQ(OidsOf(Log(3).back()), (std::vector<std::string>{Col(2, "2"), Col(3, "2")}));
+
+    // Asynchronously: the rows before it, then the failure.
+    AsyncWalk walk{*r_};
+    agent_->Control("fault clear");
+    agent_->Control(std::string("fault repeat ") + Col(3, "2"));
+    ASSERT_TRUE(walk.Run());
+    EXPECT_EQ(walk.rows, (std::vector<Row>{{"1", "port1", "10"}, {"2", "port2", "100"}}));
+    EXPECT_EQ(walk.last.code, -417);
 }
 
 TEST_F(RequestTest, KeysOfASparseRowComeFromTheColumnsThatHaveIt)
