@@ -7,6 +7,7 @@
 #include "platform/ui/comctrls.h"
 #include "platform/ui/sysutils.h"
 #include "platform/ui/uilog.h"
+#include "snmpvars/qzsnmperror.h"
 #include "snmpvars/qzsnmprequest2edits.h"
 #include "snmpvars/qzsnmprequest2leds.h"
 #include "snmpvars/qzsnmpvarlist.h"
@@ -183,8 +184,14 @@ void TPanelVRX6120Form::ReadComboMedia()
         LinkRequest->Associate(0, ST_ComboPortLinkStatus);
         for (int k = 0; k < ComboCount; ++k) {
             LinkRequest->Request.varList.instance = IntToStr(FirstComboPort + k) + ".2";
-            LinkRequest->Get();
-            ComboFibre[k] = ST_ComboPortLinkStatus->Caption() == "link-pass";
+            try {
+                LinkRequest->Get();
+                ComboFibre[k] = ST_ComboPortLinkStatus->Caption() == "link-pass";
+            } catch (const Exception& e) {
+                // A port without a fibre medium has no such object: that port alone stays on copper.
+                if (e.HelpContext != qzsAgentNoSuchName) throw;
+                ComboFibre[k] = false;
+            }
         }
     } catch (const Exception& e) {
         // Shown as copper: the panel still works, on the wrong connector of a fibre port.

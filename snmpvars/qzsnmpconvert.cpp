@@ -335,7 +335,7 @@ void QzSNMPRequest::ValueToIndex(int i, AnsiString* out)
         break;
     case sxIpAddress:
     case sxNsapAddr:
-        r = DottedNumbers(v);
+        for (unsigned char c : Ipv4Octets(v)) r.push_back(c);
         break;
     case sxObjectId: {
         std::vector<uint32_t> ids;
@@ -352,7 +352,9 @@ void QzSNMPRequest::ValueToIndex(int i, AnsiString* out)
     case sxIpv6Address: {
         size_t width = s == sxMacAddress ? 6 : 16;
         std::string b = HexToOctets(v);
-        if (b.size() >= width) octets(b.substr(0, width), false);
+        // Cut to the width, a longer value would address another row.
+        if (b.size() > width) ThrowBadValue();
+        if (b.size() == width) octets(b, false);
         break;
     }
     case sxDateTime:

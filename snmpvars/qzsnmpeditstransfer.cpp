@@ -24,13 +24,30 @@ bool IsBoolSyntax(int s) { return s == sxBoolean || s == sxBool8 || s == sxBool1
 
 AnsiString Unsigned(uint32_t v) { return AnsiString(static_cast<unsigned long long>(v)); }
 
-// A number from the start of an edit: white space, a sign, digits; 0 without digits.
-uint32_t Number(TCustomEdit* e) { return ReadInt32(e->Text()); }
+// A number from the start of an edit: white space, digits; 0 without digits. One that does not
+// fit below max (or a negative one) is refused: it would be written wrapped.
+uint32_t Number(TCustomEdit* e, uint32_t max = UINT32_MAX)
+{
+    const uint32_t v = ReadUnsigned32Checked(e->Text());
+    if (v > max) ThrowBadValue();
+    return v;
+}
 
 bool IsWholeNumberSyntax(int syntax)
 {
     return syntax == sxInteger || syntax == sxCounter || syntax == sxGauge || syntax == sxUInteger ||
            syntax == sxInt8 || syntax == sxUInt8 || syntax == sxInt16 || syntax == sxUInt16;
+}
+
+// A number typed for a part of one or two bytes lies in that part's range.
+void CheckPartRange(const AnsiString& text, int syntax)
+{
+    const int32_t v = ReadSigned32Checked(text);
+    const bool wide = syntax == sxInt16 || syntax == sxUInt16;
+    const bool sign = syntax == sxInt8 || syntax == sxInt16;
+    const int32_t low = sign ? (wide ? INT16_MIN : INT8_MIN) : 0;
+    const int32_t high = sign ? (wide ? INT16_MAX : INT8_MAX) : (wide ? UINT16_MAX : UINT8_MAX);
+    if (v < low || v > high) ThrowBadValue();
 }
 
 // Bit b: byte b / 8 under the mask 2^(7 - b mod 8).
@@ -331,6 +348,7 @@ bool QzSNMPRequest2Edits::ReadControls(_EditAssociation_s& r, QzOptionList* opts
         // Nor one beyond the object's type: it would wrap and be written as another number.
         if (r.syntax == sxInteger) ReadSigned32Checked(text);
         else if (r.syntax == sxCounter || r.syntax == sxGauge || r.syntax == sxUInteger) ReadUnsigned32Checked(text);
+        else CheckPartRange(text, r.syntax);
     }
     part = TextToOctets(text, r.syntax).bytes();
     return true;
@@ -373,32 +391,32 @@ AnsiString QzSNMPRequest2Edits::ReadEdits(const std::vector<TCustomEdit*>& edits
         return dotted(4);
     case sxTimeTicks: {
         need(5);
-        uint32_t t = Number(edits[0]) * 8640000u + Number(edits[1]) * 360000u + Number(edits[2]) * 6000u +
-                     Number(edits[3]) * 100u + Number(edits[4]);
-        return AnsiString(TimeTicks(t).get_printable());
+        const uint64_t t = Number(edits[0]) * uint64_t{8640000} + Number(edits[1]) * uint64_t{360000} +
+                           Number(edits[2]) * uint64_t{6000} + Number(edits[3]) * uint64_t{100} + Number(edits[4]);
+        if (t > UINT32_MAX) ThrowBadValue();
+        return AnsiString(TimeTicks(static_cast<uint32_t>(t)).get_printable());
     }
     case sxDateTime: {
         need(10);
         QzDateTime dt;
-        dt.year = static_cast<uint16_t>(Number(edits[0]));
-        dt.month = static_cast<uint8_t>(Number(edits[1]));
-        dt.day = static_cast<uint8_t>(Number(edits[2]));
-        dt.hour = static_cast<uint8_t>(Number(edits[3]));
-        dt.minutes = static_cast<uint8_t>(Number(edits[4]));
-        dt.seconds = static_cast<uint8_t>(Number(edits[5]));
-        dt.deciSeconds = static_cast<uint8_t>(Number(edits[6]));
+        dt.year = static_cast<uint16_t>(Number(edits[0], 0xFFFF));
+        dt.month = static_cast<uint8_t>(Number(edits[1], 0xFF));
+        dt.day = static_cast<uint8_t>(Number(edits[2], 0xFF));
+        dt.hour = static_cast<uint8_t>(Number(edits[3], 0xFF));
+        dt.minutes = static_cast<uint8_t>(Number(edits[4], 0xFF));
+        dt.seconds = static_cast<uint8_t>(Number(edits[5], 0xFF));
+        dt.deciSeconds = static_cast<uint8_t>(Number(edits[6], 0xFF));
         AnsiString direction = edits[7]->Text();
         dt.direction = direction.IsEmpty() ? '+' : direction[1];
-        dt.utcHours = static_cast<uint8_t>(Number(edits[8]));
-        dt.utcMinutes = static_cast<uint8_t>(Number(edits[9]));
+        dt.utcHours = static_cast<uint8_t>(Number(edits[8], 0xFF));
+        dt.utcMinutes = static_cast<uint8_t>(Number(edits[9], 0xFF));
         return dt.ToString();
     }
     case sxBcdDateTime: {
         need(7);
-        const TDateTime date = EncodeDate(static_cast<int>(Number(edits[0])), static_cast<int>(Number(edits[1])),
-                                          static_cast<int>(Number(edits[2])));
-        const TDateTime time = EncodeTime(static_cast<int>(Number(edits[3])), static_cast<int>(Number(edits[4])),
-                                          static_cast<int>(Number(edits[5])), static_cast<int>(Number(edits[6])));
+        auto field = [&](size_t k) { return static_cast<int>(Number(edits[k], 0xFFFF)); };
+        const TDateTime date = EncodeDate(field(0), field(1), field(2));
+        const TDateTime time = EncodeTime(field(3), field(4), field(5), field(6));
         // Before 30 December 1899 the time of day still counts forward from midnight.
         return FormatDateTime("yyyy/mm/dd hh:nn:ss am/pm", date < 0 ? date - time : date + time);
     }

@@ -98,12 +98,18 @@ OctetStr QzSNMPTextToOctets(const AnsiString& t, int syntax)
     case sxDateTime:
         out = DateTimeToOctets(t);
         break;
+    // The empty text of a variable not yet read has no octets; any other text is an
+    // identifier or an address exactly, never written wrapped or cut.
     case sxObjectId:
-        for (uint32_t id : DottedNumbers(t)) out += LittleEndian(id, 4);
+        if (!t.IsEmpty()) {
+            Oid o(t.std());
+            if (!o.valid()) ThrowBadValue();
+            for (uint32_t id : o.ids()) out += LittleEndian(id, 4);
+        }
         break;
     case sxIpAddress:
     case sxNsapAddr:
-        for (uint32_t n : DottedNumbers(t)) out += static_cast<char>(n & 0xFF);
+        if (!t.IsEmpty()) out = Ipv4Octets(t);
         break;
     case sxDisplayStr:
         out = t.std();

@@ -10,7 +10,8 @@
 #include "platform/snmp/smival.h"
 #include "platform/ui/ansistring.h"
 
-// A value text to its octets; -511 for a syntax code without a byte form.
+// A value text to its octets; -511 for a syntax code without a byte form, -518 for an
+// address or identifier text that is not exactly one (the empty text gives no octets).
 OctetStr QzSNMPTextToOctets(const AnsiString& valueText, int syntax);
 // Octets to the value text; -511 for an unknown syntax, -518 for fewer octets than the syntax
 // needs. No octets give "(NULL)" (the empty text for displaystr).

@@ -54,6 +54,17 @@ private:
     QzSNMPVarList kept_;
 };
 
+// The first binding (1-based) of a get's reply that names an object the agent lacks; 0 when
+// none does. SNMPv2 answers such an object with an exception where SNMPv1 fails the reply.
+int MissingObject(Pdu& reply)
+{
+    for (int k = 0; k < reply.get_vb_count(); ++k) {
+        const int e = reply[k].get_exception_status();
+        if (e == sNMP_SYNTAX_NOSUCHOBJECT || e == sNMP_SYNTAX_NOSUCHINSTANCE) return k + 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 QzSNMPRequest::QzSNMPRequest() { LoadSettings(); }
@@ -275,6 +286,12 @@ bool QzSNMPRequest::ReadReply(Pdu& reply, int code, const AnsiString& message, c
             if (newOid == asked) return false;
             throw Exception(message, code);
         }
+        // An agent that answers an OID not after the one asked goes backwards: the walk fails
+        // there, keeping the rows before (endOfMibView repeats the OID asked, and ends it).
+        if (IsTable() && vb.get_exception_status() != sNMP_SYNTAX_ENDOFMIBVIEW) {
+            const AnsiString asked = item.lastOid->IsEmpty() ? column : *item.lastOid;
+            if (!(Oid(asked.std()) < Oid(newOid.std()))) QzSNMPThrowStatus(SNMP_CLASS_INVALID_OID);
+        }
         if (IsEndOfWalk(column, *item.lastOid, newOid)) {
             // The column stays parked on the last instance it gave (or on the bare column).
             ++ended;
@@ -347,8 +364,15 @@ bool QzSNMPRequest::Get(bool first)
     int status = Send(ReadCommand(), pdu, *target);
     AnsiString message;
     int code = QzSNMPGetErrorText(status, message);
+    missed_ = false;
     if (code != 0 && !(code == qzsAgentNoSuchName && IsTable())) throw Exception(message, code);
-    return ReadReply(pdu, code, message, items);
+    const bool row = ReadReply(pdu, code, message, items);
+    if (ReadCommand() == Command::Get && MissingObject(pdu)) {
+        missed_ = true;
+        code = QzSNMPGetErrorText(SNMP_ERROR_NO_SUCH_NAME, message);
+        throw Exception(message, code);
+    }
+    return row;
 }
 
 bool QzSNMPRequest::Set(bool readBack, const AnsiString& itemList, TStrings* values)
@@ -476,6 +500,13 @@ void QzSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, As
                             : ReadSetReply(pdu, context.items);
             result.done = !row;
             if (tableEnd) result.code = QzSNMPGetErrorText(0, result.message);
+            const int missing = context.command == Command::Get ? MissingObject(pdu) : 0;
+            if (missing) {
+                result.code = QzSNMPGetErrorText(SNMP_ERROR_NO_SUCH_NAME, result.message);
+                result.errorIndex = missing;
+                result.missed = true;
+                result.done = true;
+            }
         } catch (const Exception& e) {
             // A reply that cannot be stored ends the exchange with its error.
             result.code = e.HelpContext ? e.HelpContext : QzSNMPOwnCode(qzsBadPartValue);

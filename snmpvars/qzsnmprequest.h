@@ -30,6 +30,7 @@ struct QzSNMPError {
     AnsiString message;       // the code's text ("(QzSNMP++) Ok!" for success)
     QzSNMPDeviceRec device;   // the answering agent's address and port
     bool done = false;        // no further get-next step is due
+    bool missed = false;      // a get that lacked objects (-102): the others' values are stored
 };
 
 // OnDone(result, the request's variable list): runs inside the session's event pump.
@@ -66,6 +67,11 @@ public:
     // Withdraws the asynchronous reads still waiting for their answer: their completions never
     // come, and a late reply is dropped. A read whose completion is running is left to end.
     void WithdrawReads();
+
+    // The last synchronous get was answered with objects missing (SNMPv2 noSuchObject or
+    // noSuchInstance): it raised -102, as SNMPv1's noSuchName does, yet stored the values of
+    // the objects that came back.
+    bool MissedObjects() const { return missed_; }
 
     bool EvaluateOwnCondition() { return EvaluateCondition(condition); }
     bool EvaluateConditionText(const AnsiString& text) { return EvaluateCondition(text); }
@@ -144,4 +150,5 @@ private:
     std::vector<AnsiString> heldKeys_;
     AnsiString writeIndex_;  // the held index, when the keys of the write being built still hold it
     bool destroying_ = false;
+    bool missed_ = false;
 };

@@ -228,7 +228,12 @@ void QzSNMPRequest2Controls::Get()
         Busy = true;
         try {
             if (!IsTableList()) {
-                Request.Get(true);
+                try {
+                    Request.Get(true);
+                } catch (const Exception&) {
+                    if (Request.MissedObjects()) ShowWhatCameBack();
+                    throw;
+                }
                 if (Request.EvaluateOwnCondition()) OnRowReceived();
                 if (!*alive) return;
             } else {
@@ -269,6 +274,8 @@ void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
     const unsigned walk = walk_;
     Inside inside(this);
     if (result.code != 0) {
+        if (result.missed) ShowWhatCameBack();
+        if (!*alive) return;
         Busy = OthersOutstanding();
         OnGetError(&result);
         if (*alive) Fire(OnGetDone, result);
@@ -294,6 +301,16 @@ void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
         return;
     }
     FinishGet(result);
+}
+
+// A get that lacked some objects fails, yet the objects that came back are shown.
+void QzSNMPRequest2Controls::ShowWhatCameBack()
+{
+    try {
+        if (Request.EvaluateOwnCondition()) OnRowReceived();
+    } catch (const Exception&) {
+        // The read's own failure is the one reported.
+    }
 }
 
 void QzSNMPRequest2Controls::FinishGet(QzSNMPError& result)

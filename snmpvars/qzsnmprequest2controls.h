@@ -122,6 +122,7 @@ private:
     void OwnerCloseQuery(TObject* Sender, bool& CanClose);
     void ReleaseOwnerClose();
     void FinishGet(QzSNMPError& result);
+    void ShowWhatCameBack();
     void Fire(QzSNMPControlsDoneEvent event, QzSNMPError& result);
     void ReadFailed(const AnsiString& message, int code);
     bool OthersOutstanding() const;

@@ -241,6 +241,24 @@ std::vector<uint32_t> DottedNumbers(const AnsiString& text)
     return ids;
 }
 
+std::string Ipv4Octets(const AnsiString& text)
+{
+    const std::string& t = text.std();
+    std::string out;
+    size_t i = 0;
+    for (int k = 0; k < 4; ++k) {
+        if (k > 0 && (i >= t.size() || t[i++] != '.')) ThrowBadValue();
+        unsigned v = 0;
+        size_t digits = 0;
+        for (; i < t.size() && t[i] >= '0' && t[i] <= '9' && digits < 4; ++i, ++digits)
+            v = v * 10u + static_cast<unsigned>(t[i] - '0');
+        if (digits == 0 || v > 255) ThrowBadValue();
+        out += static_cast<char>(v);
+    }
+    if (i != t.size()) ThrowBadValue();
+    return out;
+}
+
 AnsiString DottedText(const std::vector<uint32_t>& ids, size_t from, size_t count)
 {
     std::string out;
@@ -277,8 +295,39 @@ AnsiString FormatBcdDateTime(double oleDate)
 
 double ParseBcdDateTime(const AnsiString& text) { return StrToDateTime(text); }
 
+namespace {
+
+// The numbers of a DateAndTime text in order fit their octets: the year 16 bits, the others 8.
+// A '-' before a number is its sign unless it follows a digit (the date's separator) or a ','
+// (the zone's direction).
+bool DateTimeFieldsFit(const std::string& t)
+{
+    int field = 0;
+    for (size_t i = 0; i < t.size() && field < 9;) {
+        if (t[i] < '0' || t[i] > '9') {
+            ++i;
+            continue;
+        }
+        size_t sign = i;
+        while (sign > 0 && std::isspace(static_cast<unsigned char>(t[sign - 1]))) --sign;
+        if (sign > 0 && t[sign - 1] == '-') {
+            const bool literal = sign > 1 && ((t[sign - 2] >= '0' && t[sign - 2] <= '9') || t[sign - 2] == ',');
+            if (!literal) return false;
+        }
+        uint64_t v = 0;
+        for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i)
+            if (v <= 0xFFFFFF) v = v * 10u + static_cast<uint64_t>(t[i] - '0');
+        if (v > (field == 0 ? 0xFFFFu : 0xFFu)) return false;
+        ++field;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::string DateTimeToOctets(const AnsiString& text)
 {
+    if (!DateTimeFieldsFit(text.std())) ThrowBadValue();
     QzDateTime dt(text);
     dt.SwapYearBytes();
     return std::string(reinterpret_cast<const char*>(dt.Octets()), sizeof(QzDateTime));

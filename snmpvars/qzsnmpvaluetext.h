@@ -89,6 +89,9 @@ std::string HexToOctets(const AnsiString& text);
 // The numbers of a dotted text ("192.0.2.1"), each from the leading digits of its field;
 // the empty text gives none.
 std::vector<uint32_t> DottedNumbers(const AnsiString& text);
+// The four octets of a dotted IPv4 address: exactly four numbers 0-255 of decimal digits and
+// nothing else; any other text is refused (-518) rather than sent wrapped or cut.
+std::string Ipv4Octets(const AnsiString& text);
 AnsiString DottedText(const std::vector<uint32_t>& ids, size_t from = 0, size_t count = SIZE_MAX);
 
 // IEEE doubles as 8 octets, little-endian.
@@ -102,7 +105,8 @@ AnsiString FormatBcdDateTime(double oleDate);
 double ParseBcdDateTime(const AnsiString& text);
 
 // datetime: the 11 wire octets of a DateAndTime text, and the text of 8 or 11 wire octets
-// (8 octets carry no zone).
+// (8 octets carry no zone). A field beyond its octets (a year above 65535, another field above
+// 255, a negative one) is refused (-518): it would be written wrapped.
 std::string DateTimeToOctets(const AnsiString& text);
 AnsiString OctetsToDateTime(const unsigned char* octets, size_t length);
 

@@ -320,6 +320,9 @@ TEST_F(ConvertTest, AddressesAndIdentifiersThatDoNotParseAreRefused)
         {sxIpAddress, "switch.example", nullptr},
         {sxIpAddress, "", nullptr},
         {sxNsapAddr, "10.1", nullptr},
+        {sxIpAddress, "300.1.1.1", nullptr},
+        {sxIpAddress, "1.2.3.4.5", nullptr},
+        {sxDateTime, "2006-7-4,13:5:300.0", nullptr},
         {sxObjectId, "", nullptr},
         {sxObjectId, "1.3.x", nullptr},
     };
@@ -439,6 +442,30 @@ TEST_F(ConvertTest, KeyValuesFormRowIndexes)
                 EXPECT_EQ(Value(1), c.value) << c.name;
             }
         }
+    }
+}
+
+TEST_F(ConvertTest, KeysThatWouldAddressAnotherRowAreRefusedNotCut)
+{
+    const IndexCase cases[] = {
+        {"macaddress of 13 digits", sxMacAddress, acNotAccess, "0011223344556", nullptr},
+        {"macaddress of 7 octets", sxMacAddress, acNotAccess, "00112233445566", nullptr},
+        {"ipv6address of 17 octets", sxIpv6Address, acNotAccess, "FE80000000000000000000000000000101", nullptr},
+        {"ipaddress beyond 255", sxIpAddress, acNotAccess, "300.1.1.1", nullptr},
+        {"ipaddress 256 last", sxIpAddress, acNotAccess, "1.2.3.256", nullptr},
+        {"ipaddress of five numbers", sxIpAddress, acNotAccess, "1.2.3.4.5", nullptr},
+        {"ipaddress of three numbers", sxIpAddress, acNotAccess, "1.2.3", nullptr},
+        {"ipaddress empty", sxNsapAddr, acNotAccess, "", nullptr},
+        {"ipaddress of letters", sxIpAddress, acNotAccess, "a.b.c.d", nullptr},
+        {"datetime day beyond an octet", sxDateTime, acNotAccess, "2006-7-260,13:5:0.0", nullptr},
+    };
+    for (const IndexCase& c : cases) {
+        r_.varList = MakeList({Var(sxInteger, acNotAccess), Var(c.syntax, c.access)}, MVT_FMV, 2);
+        Value(1) = c.value;
+        AnsiString index = "kept", text;
+        EXPECT_EQ(RaisedCode([&] { r_.ValueToIndex(1, &index); }, &text), -518) << c.name;
+        EXPECT_EQ(text, QzSNMPOwnText(qzsBadPartValue)) << c.name;
+        EXPECT_EQ(index, "kept") << c.name;
     }
 }
 

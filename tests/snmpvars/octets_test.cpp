@@ -111,6 +111,30 @@ TEST(ValueOctets, TooFewOctetsAreABadValue)
     EXPECT_EQ(RaisedCode([] { QzSNMPOctetsToText(FromHex("FFFFFFFFFFFFFF7F"), sxBcdDateTime); }), -518);
 }
 
+TEST(ValueOctets, TextsThatWouldBeWrittenWrappedOrCutAreABadValue)
+{
+    const OctetsCase cases[] = {
+        {"300.1.1.1", sxIpAddress},    {"1.2.3.256", sxIpAddress},  {"1.2.3.4.5", sxIpAddress},
+        {"1.2.3", sxIpAddress},        {"1.2..4", sxIpAddress},      {"1.2.3.4 ", sxIpAddress},
+        {"-1.2.3.4", sxIpAddress},     {"1.2.3.x", sxIpAddress},     {"4294967297.1.1.1", sxNsapAddr},
+        {"1.3.4294967296", sxObjectId}, {"1.3.x", sxObjectId},
+        {"2006-7-300,13:5:0.0", sxDateTime},   {"70000-7-4,13:5:0.0", sxDateTime},
+        {"2006--7-4,13:5:0.0", sxDateTime},    {"-2006-7-4,13:5:0.0", sxDateTime},
+        {"2006-7-4,13:5:0.0,+256:0", sxDateTime},
+    };
+    for (const OctetsCase& c : cases) {
+        AnsiString text;
+        EXPECT_EQ(RaisedCode([&] { QzSNMPTextToOctets(c.text, c.syntax); }, &text), -518) << c.text;
+        EXPECT_EQ(text, "(QzSNMP++) Bad value of the associated SNMP variable's (partial) data!");
+    }
+    // The limits themselves, a zone west of UTC, and a variable not yet read.
+    EXPECT_EQ(Hex(QzSNMPTextToOctets("0.0.0.0", sxIpAddress).bytes()), "00000000");
+    EXPECT_EQ(Hex(QzSNMPTextToOctets("65535-255-255,255:255:255.255", sxDateTime).bytes()), "FFFFFFFFFFFFFFFF2B0000");
+    EXPECT_EQ(Hex(QzSNMPTextToOctets("2006-7-4,13:5:0.0,-8:0", sxDateTime).bytes()), "07D607040D0500002D0800");
+    EXPECT_TRUE(QzSNMPTextToOctets("", sxIpAddress).empty());
+    EXPECT_TRUE(QzSNMPTextToOctets("", sxObjectId).empty());
+}
+
 TEST(ValueOctets, UnknownSyntaxCodesAreRefused)
 {
     for (int s : {0, 0x99, 0xc7}) {

@@ -70,7 +70,7 @@ TEST_F(RequestTest, ScalarGet)
     };
     QzSNMPRequest r;
     r.varList = QzSNMPVarList(vars, SVT_SV, 0);
-    EXPECT_FALSE(r.Get(true));
+    EXPECT_EQ(RaisedCode([&] { r.Get(true); }), -102);  // the missing object
     EXPECT_EQ(RowOf(r.varList), (Row{"VRX-6120", "11:47:04.00", "", "1.3.6.1.4.1.171.10.70.2", "(NULL)"}));
     auto log = Log(1);
     ASSERT_EQ(log.size(), 1u);
@@ -365,6 +365,59 @@ TEST_F(RequestTest, AgentErrors)
     EXPECT_EQ(walk.last.device.address, "127.0.0.1");
 }
 
+TEST_F(RequestTest, AGetThatLacksAnObjectFailsInEveryVersion)
+{
+    const UISnmpVar vars[] = {{"1.3.6.1.4.1.99999.9", "Present", sxDisplayStr, acReadOnly},
+                              {"1.3.6.1.4.1.99999.8", "No object", sxInteger, acReadOnly},
+                              {"1.3.6.1.4.1.99999.7", "No instance", sxDisplayStr, acReadOnly},
+                              {nullptr}};
+    for (int version : {0, 1, 3}) {
+        SCOPED_TRACE(version);
+        Start({"user admin SHA authpass1 DES privpass1", "1.3.6.1.4.1.99999.9.0 string here",
+               "1.3.6.1.4.1.99999.7.1 string elsewhere"},
+              version);
+        if (version == 3) {
+            QzSNMPSecurity.securityModel = 3;
+            QzSNMPSecurity.securityLevel = 3;
+            QzSNMPSecurity.securityName = "admin";
+            QzSNMPSecurity.authProtocol = 3;
+            QzSNMPSecurity.authPassword = "authpass1";
+            QzSNMPSecurity.privProtocol = 2;
+            QzSNMPSecurity.privPassword = "privpass1";
+        }
+        QzSNMPRequest r;
+        r.varList = QzSNMPVarList(vars, SVT_SV, 0);
+        AnsiString text;
+        EXPECT_EQ(RaisedCode([&] { r.Get(true); }, &text), -102);
+        EXPECT_EQ(text, "(SNMP) Variable does not exist!");
+        // SNMPv1 refuses the whole reply; SNMPv2 answers the objects it has.
+        const Row read = version == 0 ? Row{"", "", ""} : Row{"here", "(NULL)", "(NULL)"};
+        EXPECT_EQ(RowOf(r.varList), read);
+        EXPECT_EQ(r.MissedObjects(), version != 0);
+
+        *r.varList.Items(0).value = "";
+        AsyncWalk walk{r};
+        ASSERT_TRUE(walk.Run());
+        EXPECT_EQ(walk.completions, 1);
+        EXPECT_EQ(walk.last.code, -102);
+        EXPECT_EQ(walk.last.message, "(SNMP) Variable does not exist!");
+        if (version != 0) {
+            EXPECT_EQ(walk.last.errorIndex, 2);  // SNMPv1: where the agent stopped
+        }
+        EXPECT_EQ(walk.last.missed, version != 0);
+        EXPECT_TRUE(walk.last.done);
+        EXPECT_EQ(RowOf(r.varList), read);
+        EXPECT_EQ(Log(2).back().version, version == 0 ? "v1" : version == 1 ? "v2c" : "v3");
+
+        // Every object there: no failure.
+        const UISnmpVar present[] = {vars[0], {nullptr}};
+        r.varList = QzSNMPVarList(present, SVT_SV, 0);
+        r.Get(true);
+        EXPECT_FALSE(r.MissedObjects());
+        EXPECT_EQ(*r.varList.Items(0).value, "here");
+    }
+}
+
 TEST_F(RequestTest, EmptyTablesEndWithoutAnErrorInEveryVersion)
 {
     for (int version : {0, 1}) {
@@ -424,31 +477,43 @@ TEST_F(RequestTest, ARefusedSetIsNeverReportedAsSuccess)
     EXPECT_EQ(OidsOf(Log(6).back()), (std::vector<std::string>{Col(3, "3")}));
 }
 
-TEST_F(RequestTest, AFaultyAgentThatRepeatsCannotMakeAWalkLoop)
+TEST_F(RequestTest, AFaultyAgentThatRepeatsFailsTheWalkKeepingTheRowsBefore)
 {
     // Column 2 answers its first row again and again.
     Start(With(kPortLines, {std::string("fault repeat ") + Col(2)}));
     QzSNMPRequest r;
     r.varList = QzSNMPVarList(kPortVars, MVT_FMV, 1);
-    std::vector<Row> rows = WalkSync(r);
-    // The keys come from the column still walking, never from the one that repeats.
-    EXPECT_EQ(rows, (std::vector<Row>{{"1", "port1", "10"}, {"2", "(NOTDONE)", "100"}, {"3", "(NOTDONE)", "1000"}}));
-    EXPECT_EQ(Log(4).size(), 4u);
+    ASSERT_TRUE(r.Get(true));
+    EXPECT_EQ(RowOf(r.varList), (Row{"1", "port1", "10"}));
+    AnsiString text;
+    EXPECT_EQ(RaisedCode([&] { r.Get(false); }, &text), -417);
+    EXPECT_EQ(text, "(SNMPClass) Invalid Object Identifier!");
+    EXPECT_EQ(Log(2).size(), 2u);
+
     AsyncWalk walk{r};
     ASSERT_TRUE(walk.Run());
-    EXPECT_EQ(walk.rows, rows);
+    EXPECT_EQ(walk.rows, (std::vector<Row>{{"1", "port1", "10"}}));
+    EXPECT_EQ(walk.last.code, -417);
+    EXPECT_EQ(walk.last.message, "(SNMPClass) Invalid Object Identifier!");
+    EXPECT_TRUE(walk.last.done);
 }
 
-TEST_F(RequestTest, AFaultyAgentThatGoesBackEndsTheColumn)
+TEST_F(RequestTest, AFaultyAgentThatGoesBackFailsTheWalkKeepingTheRowsBefore)
 {
     UsePorts();
     ASSERT_TRUE(r_->Get(true));
     ASSERT_TRUE(r_->Get(false));
     agent_->Control(std::string("fault repeat ") + Col(3));  // from now on back to row 1
-    ASSERT_TRUE(r_->Get(false));
-    EXPECT_EQ(RowOf(r_->varList), (Row{"3", "port3", "(NOTDONE)"}));
-    EXPECT_FALSE(r_->Get(false));
-    EXPECT_EQ(OidsOf(Log(4).back()), (std::vector<std::string>{Col(2, "3"), Col(3, "2")}));
+    EXPECT_EQ(RaisedCode([&] { r_->Get(false); }), -417);
+    EXPECT_EQ(OidsOf(Log(3).back()), (std::vector<std::string>{Col(2, "2"), Col(3, "2")}));
+
+    // Asynchronously: the rows before it, then the failure.
+    AsyncWalk walk{*r_};
+    agent_->Control("fault clear");
+    agent_->Control(std::string("fault repeat ") + Col(3, "2"));
+    ASSERT_TRUE(walk.Run());
+    EXPECT_EQ(walk.rows, (std::vector<Row>{{"1", "port1", "10"}, {"2", "port2", "100"}}));
+    EXPECT_EQ(walk.last.code, -417);
 }
 
 TEST_F(RequestTest, KeysOfASparseRowComeFromTheColumnsThatHaveIt)

@@ -106,6 +106,27 @@ TEST_F(ServerInformationTest, AddChecksStopBeforeAnythingIsSent)
     });
 }
 
+TEST_F(ServerInformationTest, AnAddressThatIsNotOneIsRefusedAndNothingIsSent)
+{
+    StartSwitch();
+    RunMenu<TServerInformationForm>("ServerInformation1", Read, [&](TServerInformationForm* f) {
+        for (const char* ip : {"300.1.1.1", "1.2.3.256", "1.2.3.4.5", "1.2.3", "10.90.90.x"}) {
+            SCOPED_TRACE(ip);
+            Fill(f, ip, 3, "", "", "", "");
+            f->RowComboBox->SetItemIndex(3);
+            boxes.Clear();
+            Mark();
+            Click(f->AddButton);
+            EXPECT_TRUE(Since("SET").empty());
+            EXPECT_TRUE(boxes.Boxes().empty());
+            const std::string shown = f->StatusBar1->Panels()->Items(0)->Text().std();
+            EXPECT_NE(shown.find("(QzSNMP++) Bad value of the associated SNMP variable's (partial) data!"),
+                      std::string::npos) << shown;
+            EXPECT_EQ(f->Static->Caption().std(), "4");
+        }
+    });
+}
+
 TEST_F(ServerInformationTest, EditLeavesEmptySettingsAndTheRowStatusOut)
 {
     StartSwitch();

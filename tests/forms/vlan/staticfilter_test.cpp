@@ -145,6 +145,27 @@ TEST_F(StaticFilterTest, UnicastAddAndDeleteRefuseWhatTheyCannotSend)
     });
 }
 
+TEST_F(StaticFilterTest, UnicastAddRefusesAnAddressLongerThanSixOctetsAndSendsNothing)
+{
+    StartSwitch();
+    OpenUnicast([&](TUnicastFilterInformationForm* f) {
+        for (const char* mac : {"0011223344556", "00112233445566"}) {
+            SCOPED_TRACE(mac);
+            f->ED_UnicastVID->SetText("7");
+            f->UnicastAddress->SetText(mac);
+            f->UStatus->SetItemIndex(2);
+            Tick(f->PortPage, {7});
+            Mark();
+            Click(f->SetBtn);
+            WaitIdle(f->FilterRequest);
+            EXPECT_TRUE(Since("SET").empty());
+            EXPECT_NE(LastLine(f->Memo1).find("(QzSNMP++) Bad value of the associated SNMP variable's (partial) data!"),
+                      std::string::npos) << LastLine(f->Memo1);
+            EXPECT_EQ(Captions(f->LV_dot1qStaticUnicastEntry), (std::vector<std::string>{"1", "10"}));
+        }
+    });
+}
+
 TEST_F(StaticFilterTest, UnicastDeleteSendsInvalidWithoutThePortsAtTheEntrysIndexAndReadsOnce)
 {
     StartSwitch();

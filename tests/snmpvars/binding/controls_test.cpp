@@ -119,6 +119,34 @@ TEST_F(ControlsTest, ResultLinesInEveryKindOfMessageControl)
     rec.ShowResult("gone");
 }
 
+TEST_F(ControlsTest, AReadThatLacksAnObjectShowsWhatCameBackAndFails)
+{
+    for (unsigned char mode : {0, 1}) {
+        SCOPED_TRACE(int(mode));
+        UseSystem(mode);
+        agent_->Control("unset 1.3.6.1.2.1.1.6.0");
+        r->SetMessageControl(memo);
+        memo->Lines()->Clear();
+        if (mode == 0) {
+            AnsiString text;
+            EXPECT_EQ(RaisedCode([&] { r->Get(); }, &text), -102);
+            EXPECT_EQ(text, "(SNMP) Variable does not exist!");
+            EXPECT_TRUE(LinesOf(memo).empty());  // the form shows what is raised
+        } else {
+            r->Get();
+            ASSERT_TRUE(WaitIdle());
+            EXPECT_EQ(r->gets, 1);
+            EXPECT_EQ(r->last.code, -102);
+            auto lines = LinesOf(memo);
+            ASSERT_EQ(lines.size(), 1u);
+            EXPECT_TRUE(IsResultLine(lines[0], "Get", "(SNMP) Variable does not exist!")) << lines[0];
+        }
+        EXPECT_FALSE(r->Busy);
+        EXPECT_EQ(r->calls, "BeforeGet;Row;");
+        EXPECT_EQ(r->rows, (std::vector<Row>{{"VRX-6120", "(NULL)"}}));
+    }
+}
+
 TEST_F(ControlsTest, SynchronousWalkRunsTheHooksAroundEveryRow)
 {
     UseTable(0);

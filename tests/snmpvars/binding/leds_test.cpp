@@ -247,6 +247,21 @@ TEST_F(LedsTest, AFailedPollResetsTheLedsAndAStartThatFailsIsRaised)
     EXPECT_TRUE(IsResultLine(LinesOf(memo)[1], "Get", "(QzSNMP++) Invalid IP Address or DNS name!"));
 }
 
+TEST_F(LedsTest, APollOfASwitchWithoutTheStatusStringFails)
+{
+    Start({"unset 1.3.6.1.4.1.171.11.70.2.2.1.1.6.0"}, 1, false);
+    Make();
+    QzSNMPLedColorMapList portMap(kPortMap, 7, 0x80, kGrey, kGrey);
+    leds->SetLedEncoding(2, 3);
+    leds->CreateLeds(0, {"3", &portMap, panel, 1, 7, stRectangle, 6, 6});
+    leds->SetMessageControl(memo);
+    leds->StartPolling(300);
+    ASSERT_TRUE(WaitFor([&] { return memo->Lines()->Count() >= 1 && !leds->Busy; }));
+    EXPECT_TRUE(IsResultLine(LinesOf(memo)[0], "Get", "(SNMP) Variable does not exist!")) << LinesOf(memo)[0];
+    EXPECT_EQ(leds->Led(0).Colour, kGrey);
+    leds->StopPolling();
+}
+
 TEST_F(LedsTest, DeletingTheRequestStopsItsTimers)
 {
     Start({}, 1, false);

@@ -154,7 +154,7 @@ std::vector<Case> Cases()
         {"display string in an edit", sxDisplayStr, nullptr, Split(1), "a long earlier value",
          {"a long earlier value"}, {"short"}, "short"},
         {"IPv4 address in four edits", sxIpAddress, nullptr, Split(4), "192.0.2.1", {"192", "0", "2", "1"},
-         {"10", "", "+7x", "300"}, "10.0.7.44"},
+         {"10", "", "+7x", "255"}, "10.0.7.255"},
         {"network address in four edits", sxNsapAddr, nullptr, Split(4), "1.2.3.4", {"1", "2", "3", "4"},
          {"1", "2", "3", "5"}, "1.2.3.5"},
         {"MAC address in six edits", sxMacAddress, nullptr, Split(6), "0200006120AB",
@@ -333,6 +333,43 @@ TEST_F(TransferTest, ErrorsOfTheTransfer)
     EXPECT_EQ(RaisedCode([&] { r->ControlsToValues(-1); }), -517);
     EXPECT_EQ(Value(0), "new");
     EXPECT_EQ(Value(1), "1");
+}
+
+TEST_F(TransferTest, TypedNumbersThatWouldBeWrittenWrappedAreRefused)
+{
+    struct Typed {
+        const char* name;
+        int syntax;
+        int part;  // -1: the variable's own syntax
+        const char* value;
+        std::vector<std::string> typed;
+    };
+    const Typed cases[] = {
+        {"address number beyond 255", sxIpAddress, -1, "192.0.2.1", {"300", "1", "1", "1"}},
+        {"negative address number", sxIpAddress, -1, "192.0.2.1", {"1", "2", "3", "-1"}},
+        {"identifier beyond 32 bits", sxObjectId, -1, "1.3.6.1", {"1", "3", "6", "4294967296"}},
+        {"ticks beyond 32 bits", sxTimeTicks, -1, "0:00:01.00", {"500", "0", "0", "0", "0"}},
+        {"month beyond its octet", sxDateTime, -1, "2006-7-4,13:5:0.0", {"2006", "300", "4", "13", "5", "0", "0", "+", "0", "0"}},
+        {"year beyond its octets", sxDateTime, -1, "2006-7-4,13:5:0.0", {"70000", "7", "4", "13", "5", "0", "0", "+", "0", "0"}},
+        {"a byte of 256", sxInteger, sxUInt8, "258", {"256"}},
+        {"a signed byte of 128", sxInteger, sxInt8, "258", {"128"}},
+        {"a signed byte of -129", sxInteger, sxInt8, "258", {"-129"}},
+        {"two bytes of 65536", sxInteger, sxUInt16, "258", {"65536"}},
+        {"two bytes of -1", sxInteger, sxUInt16, "258", {"-1"}},
+        {"signed two bytes of 32768", sxInteger, sxInt16, "258", {"32768"}},
+    };
+    for (const Typed& t : cases) {
+        SCOPED_TRACE(t.name);
+        Use(t.syntax);
+        const int n = static_cast<int>(t.typed.size());
+        Split(n, t.part)(*r, *c);
+        Value() = t.value;
+        c->Input(t.typed);
+        AnsiString text;
+        EXPECT_EQ(RaisedCode([&] { r->ControlsToValues(0); }, &text), -518);
+        EXPECT_EQ(text, "(QzSNMP++) Bad value of the associated SNMP variable's (partial) data!");
+        EXPECT_EQ(Value(), t.value);
+    }
 }
 
 TEST_F(TransferTest, PortListShorterThanItsBoxes)
