@@ -286,6 +286,9 @@ TEST_F(VlanStaticTest, AVlanWithAShortPortListIsShownAsFarAsItGoesAndCanBeSetAnd
         ASSERT_EQ(Sets().size(), 1u);
         EXPECT_EQ(Varbinds(Sets()[0])[4], kStatic + "5.10 integer 6");
         EXPECT_EQ(Captions(lv), (std::vector<std::string>{"1", "20", "30"}));
+    });
+}
+
 // A Refresh or Add pressed while the walk runs: the list ends with one whole walk and its
 // count, and the switch sees the older walk stop before the newer one starts. The press comes
 // once the first row is in: inside that row's handling, or after it, while the next step is out.
