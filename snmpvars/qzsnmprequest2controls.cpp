@@ -134,6 +134,7 @@ void QzSNMPRequest2Controls::OnSetError(QzSNMPError* result)
 
 void QzSNMPRequest2Controls::Get()
 {
+    if (withdrawn_) return;
     LastOperation = 0;
     BeforeGet();
     if (Mode == 0) {
@@ -144,13 +145,13 @@ void QzSNMPRequest2Controls::Get()
             if (!IsTableList()) {
                 Request.Get(true);
                 if (Request.EvaluateOwnCondition()) OnRowReceived();
-                if (!*alive) return;
+                if (!*alive || withdrawn_) return;
             } else {
                 bool row = Request.Get(true);
                 while (row) {
                     if (Request.EvaluateOwnCondition()) {
                         OnRowReceived();
-                        if (!*alive) return;
+                        if (!*alive || withdrawn_) return;
                     }
                     row = Request.Get(false);
                 }
@@ -179,6 +180,7 @@ void QzSNMPRequest2Controls::Get()
 
 void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
 {
+    if (withdrawn_) return;
     std::shared_ptr<bool> alive = alive_;
     Inside inside(this);
     if (result.code != 0) {
@@ -190,10 +192,10 @@ void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
     try {
         if (!IsTableList()) {
             if (Request.EvaluateOwnCondition()) OnRowReceived();
-            if (!*alive) return;
+            if (!*alive || withdrawn_) return;
         } else if (!result.done) {
             if (Request.EvaluateOwnCondition()) OnRowReceived();
-            if (!*alive) return;
+            if (!*alive || withdrawn_) return;
             if (Request.enabled) {
                 Request.GetAsync(QzSNMPDoneEvent(this, &QzSNMPRequest2Controls::GetCompleted), false);
                 return;  // the walk goes on
@@ -213,7 +215,7 @@ void QzSNMPRequest2Controls::FinishGet(QzSNMPError& result)
 {
     std::shared_ptr<bool> alive = alive_;
     AfterGet();
-    if (!*alive) return;
+    if (!*alive || withdrawn_) return;
     Busy = OthersOutstanding();
     LastOperation = 0;
     if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
@@ -227,6 +229,7 @@ bool QzSNMPRequest2Controls::OthersOutstanding() const { return Mode == 1 && Req
 // Runs a copy: a handler may delete this object, and its own closure with it.
 void QzSNMPRequest2Controls::Fire(QzSNMPControlsDoneEvent event, QzSNMPError& result)
 {
+    if (withdrawn_) return;
     FireEvent(event, this, &result);
 }
 
@@ -246,6 +249,7 @@ void QzSNMPRequest2Controls::ReadFailed(const AnsiString& message, int code)
 
 void QzSNMPRequest2Controls::Set(bool refreshAfterSet, bool prepare, const AnsiString& itemList, TStrings* values)
 {
+    if (withdrawn_) return;
     LastOperation = 1;
     RefreshAfterSet = refreshAfterSet;
     BeforeSet();
@@ -285,6 +289,7 @@ void QzSNMPRequest2Controls::Set(bool refreshAfterSet, bool prepare, const AnsiS
 
 void QzSNMPRequest2Controls::SetCompleted(QzSNMPError& result, QzSNMPVarList&)
 {
+    if (withdrawn_) return;
     std::shared_ptr<bool> alive = alive_;
     Inside inside(this);
     if (result.code != 0) {
@@ -294,7 +299,7 @@ void QzSNMPRequest2Controls::SetCompleted(QzSNMPError& result, QzSNMPVarList&)
         return;
     }
     AfterSet();
-    if (!*alive) return;
+    if (!*alive || withdrawn_) return;
     Busy = OthersOutstanding();
     LastOperation = 1;
     if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
@@ -321,6 +326,13 @@ bool QzSNMPRequest2Controls::StopAndWait()
         if (*alive && Busy) Sleep(1);
     }
     return true;
+}
+
+void QzSNMPRequest2Controls::Withdraw()
+{
+    withdrawn_ = true;
+    Request.Withdraw();
+    Busy = false;
 }
 
 // ---- closing the owner form while the binding processes messages ----
