@@ -115,36 +115,44 @@ int ParseSpec(const AnsiString& s, _EditConstraint_s& r)
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Position (1-based) of the first character that the type does not allow; 0 when none.
-int FirstRefusedChar(const _EditConstraint_s& r, const AnsiString& text)
+// Whether the type allows c after the characters already kept.
+bool Allowed(const _EditConstraint_s& r, const std::string& kept, char c)
 {
-    bool point = false;
-    for (int i = 1; i <= text.Length(); ++i) {
-        char c = text[i];
-        bool ok;
-        switch (r.type) {
-        case 'i':
-            ok = IsDigit(c) || (c == '-' && i == 1);
-            break;
-        case 'u':
-            ok = IsDigit(c);
-            break;
-        case 'f':
-            ok = IsDigit(c) || (c == '-' && i == 1) || (c == '.' && !point);
-            if (c == '.') point = true;
-            break;
-        case 'h':
-            ok = std::isxdigit(static_cast<unsigned char>(c)) != 0;
-            break;
-        case 'n':
-            ok = IsDigit(c) || (c == r.delimiter && i >= 2 && text[i - 1] != r.delimiter);
-            break;
-        default:
-            ok = true;
-        }
-        if (!ok) return i;
+    switch (r.type) {
+    case 'i':
+        return IsDigit(c) || (c == '-' && kept.empty());
+    case 'u':
+        return IsDigit(c);
+    case 'f':
+        return IsDigit(c) || (c == '-' && kept.empty()) || (c == '.' && kept.find('.') == std::string::npos);
+    case 'h':
+        return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+    case 'n':
+        return IsDigit(c) || (c == r.delimiter && !kept.empty() && kept.back() != r.delimiter);
+    default:
+        return true;
     }
-    return 0;
+}
+
+// The text without its end characters and without the characters the type refuses, in one
+// pass. Removing the first refused character again and again until none is left gives the same
+// text: whether a character is allowed depends only on the characters kept before it.
+struct Filtered {
+    std::string text;
+    int endChars = 0;
+    int refused = 0;
+};
+
+Filtered Filter(const _EditConstraint_s& r, const std::string& text)
+{
+    Filtered out;
+    out.text.reserve(text.size());
+    for (char c : text) {
+        if (r.endChar && c == r.endChar) ++out.endChars;
+        else if (!Allowed(r, out.text, c)) ++out.refused;
+        else out.text += c;
+    }
+    return out;
 }
 
 bool HasDigit(const AnsiString& text)
@@ -268,17 +276,15 @@ void QzEditConstraint::EditChange(TObject* Sender)
     if (!r || text.IsEmpty()) return;
     std::shared_ptr<bool> alive = alive_;
 
-    if (r->endChar) {
-        if (int i = text.Pos(AnsiString(r->endChar))) {
-            edit->SetText(AnsiString(text).Delete(i, 1));
-            if (*alive) AdvanceFocus(edit);
-            return;
-        }
-    }
-    if (int i = FirstRefusedChar(*r, text)) {
-        // Setting the text runs this handler again, so several bad characters go one by one.
-        edit->SetText(AnsiString(text).Delete(i, 1));
-        Beep(1000, 200);
+    // A pasted text may hold any number of such characters: they all go in one pass, and the
+    // one change that raises is clean, so nothing recurses once per character.
+    const Filtered kept = Filter(*r, text.std());
+    if (kept.endChars > 0 || kept.refused > 0) {
+        QPointer<QObject> editAlive = r->alive;
+        edit->SetText(AnsiString(kept.text));
+        if (!*alive) return;
+        for (int k = 0; k < kept.refused; ++k) Beep(1000, 200);
+        if (kept.endChars > 0 && editAlive) AdvanceFocus(edit);
         return;
     }
     const short flags = r->flags;

@@ -103,9 +103,10 @@ void TConfigForm::ReleaseRequests()
     if (!Requests) return;
     closing_ = true;
     CurrentRequest = nullptr;
+    // Every request withdrawn before any goes: no reply reaches a panel of the closing form.
+    for (int i = 0; i < Requests->Count(); ++i) static_cast<QzSNMPRequest2Edits*>(Requests->Get(i))->Withdraw();
     while (Requests->Count() > 0) {
         auto* request = static_cast<QzSNMPRequest2Edits*>(Requests->First());
-        request->StopAndWait();
         Requests->Delete(0);
         delete request;
     }

@@ -224,7 +224,7 @@ void TMainForm::StopStatusRequests()
 {
     for (QzSNMPRequest2Edits** r : {&RmonStateRequest, &StpVersionRequest, &Dot1xStateRequest}) {
         if (!*r) continue;
-        (*r)->StopAndWait();
+        (*r)->Withdraw();
         delete *r;
         *r = nullptr;
     }

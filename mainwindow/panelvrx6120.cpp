@@ -262,12 +262,12 @@ void TPanelVRX6120Form::StopRequests()
 {
     if (LedRequest) {
         LedRequest->StopPolling();
-        LedRequest->StopAndWait();
+        LedRequest->Withdraw();
         delete LedRequest;
         LedRequest = nullptr;
     }
     if (LinkRequest) {
-        LinkRequest->StopAndWait();
+        LinkRequest->Withdraw();
         delete LinkRequest;
         LinkRequest = nullptr;
     }

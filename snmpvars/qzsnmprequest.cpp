@@ -95,6 +95,22 @@ QzSNMPRequest::~QzSNMPRequest()
     }
 }
 
+void QzSNMPRequest::Withdraw()
+{
+    enabled = 0;
+    for (auto it = pending_.begin(); it != pending_.end();) {
+        AsyncContext* c = *it;
+        if (c->delivering) {
+            ++it;
+            continue;
+        }
+        if (QzSNMPSession) QzSNMPSession->cancel_all(c);
+        delete c;
+        it = pending_.erase(it);
+        --outstanding;
+    }
+}
+
 void QzSNMPRequest::LoadSettings()
 {
     device = QzSNMPDevice;

@@ -122,6 +122,10 @@ public:
     unsigned char enabled = 1;  // 0: Get and Set do nothing
     int outstanding = 0;        // asynchronous exchanges sent and not yet answered
 
+    // Clears the enabled flag and drops every exchange still waiting for its answer: none of
+    // their callbacks will run. An exchange whose callback is running finishes as it stands.
+    void Withdraw();
+
 private:
     enum class Command { Get, GetNext, Set };
     struct AsyncContext;

@@ -217,6 +217,7 @@ void QzSNMPRequest2Controls::EndRunningWalk()
 
 void QzSNMPRequest2Controls::Get()
 {
+    if (withdrawn_) return;
     LastOperation = 0;
     if (IsTableList()) EndRunningWalk();
     const unsigned walk = walk_;
@@ -235,13 +236,13 @@ void QzSNMPRequest2Controls::Get()
                     throw;
                 }
                 if (Request.EvaluateOwnCondition()) OnRowReceived();
-                if (!*alive) return;
+                if (!*alive || withdrawn_) return;
             } else {
                 bool row = Request.Get(true);
                 while (row) {
                     if (Request.EvaluateOwnCondition()) {
                         OnRowReceived();
-                        if (!*alive || walk != walk_) return;  // a newer walk owns the list
+                        if (!*alive || withdrawn_ || walk != walk_) return;  // withdrawn, or a newer walk owns the list
                     }
                     row = Request.Get(false);
                 }
@@ -270,6 +271,7 @@ void QzSNMPRequest2Controls::Get()
 
 void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
 {
+    if (withdrawn_) return;
     std::shared_ptr<bool> alive = alive_;
     const unsigned walk = walk_;
     Inside inside(this);
@@ -284,10 +286,10 @@ void QzSNMPRequest2Controls::GetCompleted(QzSNMPError& result, QzSNMPVarList&)
     try {
         if (!IsTableList()) {
             if (Request.EvaluateOwnCondition()) OnRowReceived();
-            if (!*alive) return;
+            if (!*alive || withdrawn_) return;
         } else if (!result.done) {
             if (Request.EvaluateOwnCondition()) OnRowReceived();
-            if (!*alive || walk != walk_) return;  // a newer walk owns the list
+            if (!*alive || withdrawn_ || walk != walk_) return;  // withdrawn, or a newer walk owns the list
             if (Request.enabled) {
                 Request.GetAsync(QzSNMPDoneEvent(this, &QzSNMPRequest2Controls::GetCompleted), false);
                 return;  // the walk goes on
@@ -317,7 +319,7 @@ void QzSNMPRequest2Controls::FinishGet(QzSNMPError& result)
 {
     std::shared_ptr<bool> alive = alive_;
     AfterGet();
-    if (!*alive) return;
+    if (!*alive || withdrawn_) return;
     Busy = OthersOutstanding();
     LastOperation = 0;
     if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
@@ -331,6 +333,7 @@ bool QzSNMPRequest2Controls::OthersOutstanding() const { return Mode == 1 && Req
 // Runs a copy: a handler may delete this object, and its own closure with it.
 void QzSNMPRequest2Controls::Fire(QzSNMPControlsDoneEvent event, QzSNMPError& result)
 {
+    if (withdrawn_) return;
     FireEvent(event, this, &result);
 }
 
@@ -350,6 +353,7 @@ void QzSNMPRequest2Controls::ReadFailed(const AnsiString& message, int code)
 
 void QzSNMPRequest2Controls::Set(bool refreshAfterSet, bool prepare, const AnsiString& itemList, TStrings* values)
 {
+    if (withdrawn_) return;
     LastOperation = 1;
     RefreshAfterSet = refreshAfterSet;
     BeforeSet();
@@ -390,6 +394,7 @@ void QzSNMPRequest2Controls::Set(bool refreshAfterSet, bool prepare, const AnsiS
 
 void QzSNMPRequest2Controls::SetCompleted(QzSNMPError& result, QzSNMPVarList&)
 {
+    if (withdrawn_) return;
     std::shared_ptr<bool> alive = alive_;
     Inside inside(this);
     if (result.code != 0) {
@@ -399,7 +404,7 @@ void QzSNMPRequest2Controls::SetCompleted(QzSNMPError& result, QzSNMPVarList&)
         return;
     }
     AfterSet();
-    if (!*alive) return;
+    if (!*alive || withdrawn_) return;
     Busy = OthersOutstanding();
     LastOperation = 1;
     if (MessageControl()) ShowResult(QzSNMPOwnText(qzsOk));
@@ -426,6 +431,13 @@ bool QzSNMPRequest2Controls::StopAndWait()
         if (*alive && Busy) Sleep(1);
     }
     return true;
+}
+
+void QzSNMPRequest2Controls::Withdraw()
+{
+    withdrawn_ = true;
+    Request.Withdraw();
+    Busy = false;
 }
 
 // ---- closing the owner form while the binding processes messages ----

@@ -10,8 +10,8 @@
 //   r->Get();                                     // "Get: (QzSNMP++) Ok!. Receive at 03:04:05 PM."
 //
 // While a synchronous read or write runs, mouse and key presses on its owner form are dropped.
-// Closing a window: StopAndWait (clear Request.enabled, process messages while Busy), then
-// delete. While the binding runs code that processes window messages (a synchronous read or
+// Closing a window: Withdraw (no reply reaches the binding any more), then delete. While the
+// binding runs code that processes window messages (a synchronous read or
 // write, a completion of an asynchronous one), a close of its owner form is held back and made
 // again once that code has returned, so that such a close never waits on the read it
 // interrupted.
@@ -71,6 +71,12 @@ public:
     // this binding's own read or write, no answer can arrive until that code returns: it does
     // not wait and returns false.
     bool StopAndWait();
+    // The closing protocol of a window that goes (its close handler, its destructor): the
+    // request's exchanges are withdrawn at once, Busy becomes false, and from then on no
+    // completion, done handler or result line of this binding runs and Get and Set do nothing.
+    // Nothing waits and no message is processed, so no handler of the closing form runs either.
+    void Withdraw();
+    bool Withdrawn() const { return withdrawn_; }
 
     // Completions of the request's asynchronous exchanges.
     void GetCompleted(QzSNMPError& result, QzSNMPVarList& list);
@@ -140,4 +146,5 @@ private:
     int deferredResult_ = 0;
     unsigned char enabledBeforeClose_ = 1;
     unsigned walk_ = 0;  // counts the walks started: an older one sees it moved on and stops
+    bool withdrawn_ = false;
 };

@@ -46,12 +46,14 @@ void TFeatureFormBase::ReleaseRequest(QzSNMPRequest2Edits*& request)
             break;
         }
     }
-    r->StopAndWait();
+    r->Withdraw();
     delete r;
 }
 
 void TFeatureFormBase::ReleaseRequests()
 {
+    // All at once before any goes: no reply of one reaches the form while another is deleted.
+    for (QzSNMPRequest2Edits* r : requests_) r->Withdraw();
     while (!requests_.empty()) {
         QzSNMPRequest2Edits* r = requests_.front();
         ReleaseRequest(r);

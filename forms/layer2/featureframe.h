@@ -1,8 +1,8 @@
 // The life cycle every hand-made feature form shares: its layout from a resource table, the
 // size scaled by the main window's scale flag, requests created and owned by the form, objects
 // left out of one write with their access flags restored on every path, failures shown where
-// the form shows them, and the closing protocol (stop each request, wait while it is busy,
-// then delete it; then the form's other objects).
+// the form shows them, and the closing protocol (withdraw each request, so that no reply
+// reaches the closing form, then delete it; then the form's other objects).
 //
 //   class TPortTrunkForm : public TFeatureFormBase {
 //   public:
@@ -54,11 +54,11 @@ public:
 
     // A request owned by the form, over a temporary list built from the table.
     QzSNMPRequest2Edits* NewRequest(const UISnmpVar* table, unsigned char listType, int keyCount);
-    // The closing protocol for one request: clear its enabled flag, process messages while it
-    // is busy, delete it, clear the pointer. Safe on a null pointer and from inside a reply
-    // handler (the request then ends its walk at once instead of being waited for).
+    // The closing protocol for one request: withdraw it (its running read or write ends
+    // without completing: no handler of the form runs and nothing waits), delete it, clear
+    // the pointer. Safe on a null pointer and from inside a reply handler.
     void ReleaseRequest(QzSNMPRequest2Edits*& request);
-    // Every request the form still holds, in creation order.
+    // Every request the form still holds, all withdrawn first, then deleted in creation order.
     void ReleaseRequests();
 
     // A port page in container with `units` unit pages (unit 1 shown), owned by the form.

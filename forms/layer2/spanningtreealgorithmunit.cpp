@@ -110,7 +110,7 @@ void TSpanningTreeAlgorithmForm::FreeRequest()
     QzSNMPRequest2Edits* r = Request;
     Request = nullptr;
     if (!r) return;
-    r->StopAndWait();
+    r->Withdraw();
     delete r;
 }
 

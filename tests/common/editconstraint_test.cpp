@@ -427,3 +427,41 @@ TEST_F(EditConstraintTest, EditsDestroyedBeforeTheConstraintAreForgotten)
     EXPECT_EQ(RecordOf(k, fresh)->type, 's');
     EXPECT_EQ(k.Records()->Count(), 1);
 }  // the destructor must not touch the deleted edit
+
+// A paste of any length is filtered in one pass: the refused characters go, one beep each,
+// the edit keeps the good text it had, and nothing recurses once per character.
+TEST_F(EditConstraintTest, ALongPasteIsFilteredInOnePass)
+{
+    // 10,000 characters: 1,429 each of x y z -, 1,428 each of . , /
+    std::string pasted;
+    for (int i = 0; pasted.size() < 10000; ++i) pasted += "xyz-.,/"[i % 7];
+    struct Case {
+        const char* spec;
+        std::string left;  // after "12" and the paste at its end
+        int beeps;
+    } cases[] = {
+        {"%i", "12", 10000},
+        {"%i{n1x4094}", "12", 10000},
+        {"%u", "12", 10000},
+        {"%f", "12.", 9999},
+        {"%h", "12", 10000},
+        {"%n.", "12.", 9999},
+        {"%n,", "12,", 9999},
+        {"%i{e/}", "12", 10000 - 1428},  // end characters go without a beep
+        {"%s", "12" + pasted, 0},
+        {"%i{n1x4094l4}", "12", 0},      // longer than the edit takes: the edit refuses it whole
+        {"%s{l32}", "12", 0},
+    };
+    for (const Case& t : cases) {
+        SCOPED_TRACE(t.spec);
+        a->SetText("");
+        QzEditConstraint k(&form, true);
+        k.Add(t.spec, a);
+        a->SetText("12");
+        boxes.Clear();
+        a->setCursorPosition(2);
+        a->insert(QString::fromStdString(pasted));
+        EXPECT_EQ(a->Text(), t.left);
+        EXPECT_EQ(boxes.Beeps(), t.beeps);
+    }
+}

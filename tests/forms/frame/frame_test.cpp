@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include "forms/layer2/featureframe.h"
+#include "forms/layer2/forwardportsframe.h"
 #include "mainwindow/featureforms.h"
 #include "tests/forms/formfixture.h"
 
@@ -52,6 +53,56 @@ public:
     TMemo* Memo1;
     QzSNMPRequest2Edits* Request = nullptr;
 };
+
+// Two reads of the same table, each with a done handler that counts the calls made once the
+// form has begun to close.
+class TTwoReadsForm : public TFeatureFormBase {
+public:
+    enum CloseKind { ReleaseFirst, ReleaseBoth, NoRelease };
+    static CloseKind closeKind;
+    static int handlersAfterClose;
+
+    explicit TTwoReadsForm(TComponent* Owner) : TFeatureFormBase(Owner, kStubLayout)
+    {
+        ListView1 = C<TListView>("ListView1");
+        Memo1 = C<TMemo>("Memo1");
+        OnCreate = TNotifyEvent(this, &TTwoReadsForm::FormCreate);
+        OnClose = TCloseEvent(this, &TTwoReadsForm::FormClose);
+        DoCreate();
+    }
+    void FormCreate(TObject*)
+    {
+        for (QzSNMPRequest2Edits** r : {&first, &second}) {
+            *r = NewRequest(kIfTable, MVT_UMV, 1);
+            (*r)->SetMessageControl(Memo1);
+            (*r)->OnGetDone = QzSNMPControlsDoneEvent(this, &TTwoReadsForm::ReadDone);
+        }
+        first->BindListView(ListView1, true);
+        first->Get();
+        second->Get();
+    }
+    void FormClose(TObject*, TCloseAction&)
+    {
+        closing_ = true;
+        if (closeKind != NoRelease) ReleaseRequest(first);
+        if (closeKind == ReleaseBoth) ReleaseRequest(second);
+    }
+    void ReadDone(QzSNMPRequest2Controls*, QzSNMPError*) { Count(); }
+    void Count()
+    {
+        if (closing_) ++handlersAfterClose;
+    }
+    TListView* ListView1;
+    TMemo* Memo1;
+    QzSNMPRequest2Edits* first = nullptr;
+    QzSNMPRequest2Edits* second = nullptr;
+
+private:
+    bool closing_ = false;
+};
+
+TTwoReadsForm::CloseKind TTwoReadsForm::closeKind = TTwoReadsForm::NoRelease;
+int TTwoReadsForm::handlersAfterClose = 0;
 
 class FrameTest : public FeatureFormTest {
 protected:
@@ -135,4 +186,41 @@ TEST_F(FrameTest, ReleasingARequestFromInsideItsWalkDoesNotHang)
     EXPECT_TRUE(released);
     EXPECT_GE(took, 0);
     EXPECT_LT(took, 1000);
+}
+
+// A form that is closed while its read runs is destroyed without any of its handlers being
+// called: the read is withdrawn, not completed, whether or not its close handler releases it.
+TEST_F(FrameTest, ClosingRightAfterRefreshRunsNoHandlerOfTheForm)
+{
+    StartSwitch({"fault delay 150"});  // the read is still running when the form closes
+    for (const char* component : {"ForwardUnregisteredInformation1", "MulticastForwardingInformation1"}) {
+        SCOPED_TRACE(component);
+        bool closed = false;
+        RunMenu<TForwardPortsForm>(
+            component, [](TForwardPortsForm* f) { return Idle(f->ForwardRequest); },
+            [&](TForwardPortsForm* f) {
+                Click(f->RefreshBtn);
+                EXPECT_TRUE(f->ForwardRequest->Busy);
+                f->Close();
+                closed = true;
+            },
+            20000);
+        EXPECT_TRUE(closed);
+    }
+}
+
+// Whatever the close handler does: releasing one request, both, or none.
+TEST_F(FrameTest, NoDoneHandlerRunsWhileAFormIsClosedOrDestroyed)
+{
+    StartSwitch({"fault delay 100"});
+    RegisterFeatureForm<TTwoReadsForm>("PortTrunk2");
+    for (TTwoReadsForm::CloseKind kind :
+         {TTwoReadsForm::ReleaseFirst, TTwoReadsForm::ReleaseBoth, TTwoReadsForm::NoRelease}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        TTwoReadsForm::closeKind = kind;
+        TTwoReadsForm::handlersAfterClose = 0;
+        RunMenu<TTwoReadsForm>("PortTrunk2", [](TTwoReadsForm* f) { return f->first && f->first->Busy; },
+                               [](TTwoReadsForm* f) { f->Close(); });
+        EXPECT_EQ(TTwoReadsForm::handlersAfterClose, 0);
+    }
 }
