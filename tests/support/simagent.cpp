@@ -183,7 +183,7 @@ void SimAgent::Control(const std::vector<std::string>& lines)
             }
             return last >= controlLines_;
         },
-        10000);
+        30000);
     if (!done) throw std::runtime_error("SimAgent: the agent did not apply its control lines");
     if (!refused.empty()) throw std::runtime_error("SimAgent: refused " + refused);
 }
