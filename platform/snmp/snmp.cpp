@@ -21,9 +21,6 @@
 #include "platform/snmp/nsglue.h"
 #include "platform/snmp/nsstatus.h"
 
-// Exported by the library but missing from its headers: discovers the agent's engine id.
-extern "C" int snmpv3_engineID_probe(struct session_list* slp, netsnmp_session* in_session);
-
 // ---- Sessions and exchanges ----
 
 namespace snmpsession {
@@ -40,6 +37,10 @@ struct NetSession {
     int privProtocol = SNMP_PRIVPROTOCOL_NONE;
     std::string authKey;  // localised
     std::string privKey;  // localised, 16 octets for DES
+    // The engine discovery on its way (an exchange id, 0: none), and the asynchronous
+    // exchanges that wait for it to end before they are sent.
+    uint64_t probe = 0;
+    std::vector<uint64_t> held;
 };
 
 struct Exchange {
@@ -59,6 +60,15 @@ struct Exchange {
     std::chrono::steady_clock::time_point deadline;
     bool done = false;
     int status = 0;
+    // An engine discovery: never delivered, it ends with the engine id found.
+    bool probe = false;
+    std::string engineId;
+    // Built and held until the session's engine discovery ends.
+    netsnmp_pdu* unsent = nullptr;
+    ~Exchange()
+    {
+        if (unsent) snmp_free_pdu(unsent);
+    }
 };
 
 }  // namespace snmpsession
@@ -107,8 +117,19 @@ struct Snmp::Impl {
     std::map<std::string, Backoff> discoveryBackoff;
 
     int Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallback cb, void* data, bool async);
-    NetSession* SessionFor(const SnmpTarget& target, int& status);
-    int Discover(NetSession& s, const usm::User* user);
+    // The target's session; for SNMPv3 with its engine discovered, or (async) with the
+    // discovery on its way, in which case the request is held until it ends.
+    NetSession* SessionFor(const SnmpTarget& target, int& status, bool async);
+    void BackOff(const std::string& key, const SnmpTarget& target, int status);
+    int StartDiscovery(NetSession& s, const SnmpTarget& target);
+    // Waits for the session's discovery alone (synchronous requests), then ends it.
+    int AwaitDiscovery(NetSession& s);
+    // Takes the finished discovery's outcome: keys localised and the held requests sent, or
+    // the held requests failed with its status. Returns that status.
+    int EndDiscovery(NetSession& s);
+    void EndFinishedDiscoveries();
+    int Send(NetSession& s, Exchange* e, netsnmp_pdu* np);
+    void Await(NetSession& s, Exchange* e);
     int PrepareUser(NetSession& s, int level);
     void InstallUser(NetSession& s);
     netsnmp_pdu* BuildPdu(int command, const Pdu& pdu, const SnmpTarget& target);
@@ -146,6 +167,7 @@ void Complete(Exchange* ex, int status)
 {
     ex->done = true;
     ex->status = status;
+    if (ex->probe) return;
     if (status != SNMP_CLASS_ASYNC_RESPONSE) ex->pdu.set_error_status(status);
     LogExchange(ex->command, *ex->target, ex->pdu, status, std::chrono::steady_clock::now() - ex->started);
     if (ex->async) ex->owner->finished.push_back(ex->id);
@@ -159,6 +181,21 @@ int NetCallback(int op, netsnmp_session* sess, int /*reqid*/, netsnmp_pdu* pdu, 
     // A failure can be signalled twice (a report comes as a security error and then as a
     // message); the first one counts.
     if (ex->done) return 1;
+    if (ex->probe) {
+        // Any answer names the agent's engine (an unknown-engine report, as a rule).
+        if ((op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || op == NETSNMP_CALLBACK_OP_SEC_ERROR) && pdu &&
+            pdu->securityEngineIDLen > 0) {
+            ex->engineId.assign(reinterpret_cast<const char*>(pdu->securityEngineID), pdu->securityEngineIDLen);
+            Complete(ex, SNMP_CLASS_SUCCESS);
+        } else if (op == NETSNMP_CALLBACK_OP_TIMED_OUT) {
+            Complete(ex, SNMP_CLASS_TIMEOUT);
+        } else if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || op == NETSNMP_CALLBACK_OP_SEC_ERROR) {
+            Complete(ex, SNMPv3_USM_UNKNOWN_ENGINEID);
+        } else if (op == NETSNMP_CALLBACK_OP_SEND_FAILED || op == NETSNMP_CALLBACK_OP_DISCONNECT) {
+            Complete(ex, SNMP_CLASS_TL_FAILED);
+        }
+        return 1;
+    }
     switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
     case NETSNMP_CALLBACK_OP_SEC_ERROR:
@@ -247,7 +284,17 @@ void SetTiming(netsnmp_session* s, const SnmpTarget& t)
 
 }  // namespace
 
-NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
+// An unreachable agent is not asked again for a while: five discovery times, at least 1 s.
+void Snmp::Impl::BackOff(const std::string& key, const SnmpTarget& target, int status)
+{
+    auto discovery = std::chrono::milliseconds(std::max<unsigned long>(target.get_timeout(), 1) * 10 *
+                                               static_cast<unsigned long>(std::max(target.get_retry(), 0) + 1));
+    discoveryBackoff[key] = {std::chrono::steady_clock::now() +
+                                 std::max<std::chrono::milliseconds>(5 * discovery, std::chrono::seconds(1)),
+                             status};
+}
+
+NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status, bool async)
 {
     bool v3 = target.get_type() == SnmpTarget::Type::User;
     const usm::User* user = nullptr;
@@ -257,31 +304,29 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
         user = usm::FindUser(secName);
     }
     std::string key = SessionKey(target, user);
-    auto now = std::chrono::steady_clock::now();
     auto b = discoveryBackoff.find(key);
     if (b != discoveryBackoff.end()) {
-        if (now < b->second.until) {
+        if (std::chrono::steady_clock::now() < b->second.until) {
             status = b->second.status;
             return nullptr;
         }
         discoveryBackoff.erase(b);
     }
-    // An unreachable agent is not asked again for a while: five discovery times, at least 1 s.
-    auto backOff = [&](int failed) {
-        auto discovery = std::chrono::milliseconds(std::max<unsigned long>(target.get_timeout(), 1) * 10 *
-                                                   static_cast<unsigned long>(std::max(target.get_retry(), 0) + 1));
-        discoveryBackoff[key] = {now + std::max<std::chrono::milliseconds>(5 * discovery, std::chrono::seconds(1)),
-                                 failed};
-    };
     auto it = sessions.find(key);
     if (it != sessions.end()) {
         NetSession* s = it->second.get();
         SetTiming(snmp_sess_session(s->handle), target);
         if (s->v3 && s->engineId.empty()) {
-            status = Discover(*s, user);
-            if (status != SNMP_CLASS_SUCCESS) {
-                backOff(status);
-                return nullptr;
+            if (!s->probe) {
+                status = StartDiscovery(*s, target);
+                if (status != SNMP_CLASS_SUCCESS) {
+                    BackOff(key, target, status);
+                    return nullptr;
+                }
+            }
+            if (!async) {
+                status = AwaitDiscovery(*s);
+                if (status != SNMP_CLASS_SUCCESS) return nullptr;
             }
         }
         return s;
@@ -299,6 +344,8 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
         in.securityName = const_cast<char*>(secName.c_str());
         in.securityNameLen = secName.size();
         in.securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+        // The engine is discovered by this layer, without blocking the asynchronous requests.
+        in.flags |= SNMP_FLAGS_DONT_PROBE;
     }
     void* handle = snmp_sess_open(&in);
     if (!handle) {
@@ -306,7 +353,8 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
         if (status == SNMP_CLASS_SUCCESS) status = SNMP_CLASS_TL_FAILED;
         return nullptr;
     }
-    auto s = std::make_unique<NetSession>();
+    auto owned = std::make_unique<NetSession>();
+    NetSession* s = owned.get();
     s->key = key;
     s->handle = handle;
     s->v3 = v3;
@@ -320,12 +368,6 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
         if (user) {
             s->authProtocol = user->authProtocol;
             s->privProtocol = user->privProtocol;
-        }
-        status = Discover(*s, user);
-        if (status != SNMP_CLASS_SUCCESS) {
-            snmp_sess_close(handle);
-            backOff(status);
-            return nullptr;
         }
     }
     if (s->fd >= 0 && QCoreApplication::instance()) {
@@ -344,14 +386,26 @@ NetSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
         });
         s->notifier->setEnabled(static_cast<bool>(readableHandler));
     }
-    NetSession* raw = s.get();
-    sessions[key] = std::move(s);
-    return raw;
+    sessions[key] = std::move(owned);
+    if (v3) {
+        status = StartDiscovery(*s, target);
+        if (status == SNMP_CLASS_SUCCESS && !async) status = AwaitDiscovery(*s);
+        if (status != SNMP_CLASS_SUCCESS) {
+            // Discovered again from a new session next time.
+            if (s->probe) Exchanges().erase(s->probe);
+            s->notifier.reset();
+            snmp_sess_close(handle);
+            sessions.erase(key);
+            BackOff(key, target, status);
+            return nullptr;
+        }
+    }
+    return s;
 }
 
-// Engine discovery: one exchange, bounded by the target's time-out and retries; then the
-// user's keys are localised to the engine found.
-int Snmp::Impl::Discover(NetSession& s, const usm::User* user)
+// Engine discovery: a request without a user and without authentication, which the agent
+// answers with a report that names its engine; bounded by the target's time-out and retries.
+int Snmp::Impl::StartDiscovery(NetSession& s, const SnmpTarget& target)
 {
     netsnmp_session* ns = snmp_sess_session(s.handle);
     // The context defaults to the engine: forget a context engine taken over from the old one.
@@ -366,26 +420,107 @@ int Snmp::Impl::Discover(NetSession& s, const usm::User* user)
         ns->securityEngineID = nullptr;
     }
     ns->securityEngineIDLen = 0;
-    ns->flags &= ~SNMP_FLAGS_DONT_PROBE;  // set by the library after each discovery
+    ns->flags |= SNMP_FLAGS_DONT_PROBE;  // never the library's own, blocking discovery
     s.engineId.clear();
     s.authKey.clear();
     s.privKey.clear();
-    if (!snmpv3_engineID_probe(static_cast<struct session_list*>(s.handle), ns) || ns->securityEngineIDLen == 0) {
-        int status = StatusFromNetSnmpError(ns->s_snmp_errno);
-        return status == SNMP_CLASS_SUCCESS ? SNMPv3_USM_UNKNOWN_ENGINEID : status;
+    InstallUsmUser("", "", SNMP_AUTHPROTOCOL_NONE, "", "");
+
+    netsnmp_pdu* np = snmp_pdu_create(SNMP_MSG_GET);
+    if (!np) return SNMP_CLASS_RESOURCE_UNAVAIL;
+    np->version = SNMP_VERSION_3;
+    np->securityModel = SNMP_SEC_MODEL_USM;
+    np->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    np->securityName = strdup("");
+    np->securityNameLen = 0;
+
+    auto ex = std::make_unique<Exchange>();
+    ex->id = ++g_nextExchange;
+    ex->owner = this;
+    ex->sessionKey = s.key;
+    ex->probe = true;
+    ex->requestId = static_cast<unsigned long>(np->reqid);
+    ex->command = SNMP_MSG_GET;
+    ex->target = target.clone();
+    ex->started = std::chrono::steady_clock::now();
+    uint64_t id = ex->id;
+    Exchanges()[id] = std::move(ex);
+    int status = Send(s, Exchanges()[id].get(), np);
+    if (status != SNMP_CLASS_SUCCESS) {
+        Exchanges().erase(id);
+        return status;
     }
-    s.engineId.assign(reinterpret_cast<const char*>(ns->securityEngineID), ns->securityEngineIDLen);
-    if (user && user->authProtocol != SNMP_AUTHPROTOCOL_NONE) {
-        s.authKey = usm::LocalizeKey(user->authProtocol, usm::PasswordToKey(user->authProtocol, user->authPassword),
-                                     s.engineId);
-        if (user->privProtocol == SNMP_PRIVPROTOCOL_DES) {
-            // The privacy key is derived with the authentication hash; DES uses 16 octets.
-            std::string k = usm::LocalizeKey(user->authProtocol,
-                                             usm::PasswordToKey(user->authProtocol, user->privPassword), s.engineId);
-            if (k.size() >= 16) s.privKey = k.substr(0, 16);
-        }
-    }
+    s.probe = id;
     return SNMP_CLASS_SUCCESS;
+}
+
+int Snmp::Impl::AwaitDiscovery(NetSession& s)
+{
+    auto it = Exchanges().find(s.probe);
+    if (it != Exchanges().end()) Await(s, it->second.get());
+    return EndDiscovery(s);
+}
+
+int Snmp::Impl::EndDiscovery(NetSession& s)
+{
+    int status = SNMPv3_USM_UNKNOWN_ENGINEID;
+    std::unique_ptr<SnmpTarget> target;
+    auto it = Exchanges().find(s.probe);
+    if (it != Exchanges().end()) {
+        status = it->second->done ? it->second->status : SNMP_CLASS_TIMEOUT;
+        if (status == SNMP_CLASS_SUCCESS) s.engineId = it->second->engineId;
+        target = std::move(it->second->target);
+        Exchanges().erase(it);
+    }
+    s.probe = 0;
+    std::vector<uint64_t> held;
+    held.swap(s.held);
+    if (status == SNMP_CLASS_SUCCESS) {
+        netsnmp_session* ns = snmp_sess_session(s.handle);
+        free(ns->securityEngineID);  // the library may have taken it from the report too
+        ns->securityEngineID = static_cast<u_char*>(malloc(s.engineId.size()));
+        std::memcpy(ns->securityEngineID, s.engineId.data(), s.engineId.size());
+        ns->securityEngineIDLen = s.engineId.size();
+        const usm::User* user = usm::FindUser(s.userName);
+        if (user && user->authProtocol != SNMP_AUTHPROTOCOL_NONE) {
+            s.authKey = usm::LocalizeKey(user->authProtocol,
+                                         usm::PasswordToKey(user->authProtocol, user->authPassword), s.engineId);
+            if (user->privProtocol == SNMP_PRIVPROTOCOL_DES) {
+                // The privacy key is derived with the authentication hash; DES uses 16 octets.
+                std::string k = usm::LocalizeKey(user->authProtocol,
+                                                 usm::PasswordToKey(user->authProtocol, user->privPassword), s.engineId);
+                if (k.size() >= 16) s.privKey = k.substr(0, 16);
+            }
+        }
+    } else if (target) {
+        BackOff(s.key, *target, status);
+    }
+    for (uint64_t id : held) {
+        auto h = Exchanges().find(id);
+        if (h == Exchanges().end()) continue;  // cancelled meanwhile
+        Exchange* e = h->second.get();
+        netsnmp_pdu* np = e->unsent;
+        e->unsent = nullptr;
+        int st = status;
+        if (st == SNMP_CLASS_SUCCESS) st = PrepareUser(s, np->securityLevel);
+        if (st == SNMP_CLASS_SUCCESS) {
+            st = Send(s, e, np);
+        } else {
+            snmp_free_pdu(np);
+        }
+        if (st != SNMP_CLASS_SUCCESS && !e->done) Complete(e, st);
+    }
+    return status;
+}
+
+void Snmp::Impl::EndFinishedDiscoveries()
+{
+    for (auto& kv : sessions) {
+        NetSession& s = *kv.second;
+        if (!s.probe) continue;
+        auto it = Exchanges().find(s.probe);
+        if (it == Exchanges().end() || it->second->done) EndDiscovery(s);
+    }
 }
 
 void Snmp::Impl::InstallUser(NetSession& s)
@@ -458,9 +593,10 @@ int Snmp::Impl::Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallbac
     }
 
     int status = SNMP_CLASS_SUCCESS;
-    NetSession* s = SessionFor(target, status);
+    NetSession* s = SessionFor(target, status, async);
     if (!s) return status;
-    if (s->v3) {
+    const bool held = s->probe != 0;  // asynchronous, sent once the engine is known
+    if (s->v3 && !held) {
         status = PrepareUser(*s, pdu.get_security_level());
         if (status != SNMP_CLASS_SUCCESS) return status;
     }
@@ -480,43 +616,30 @@ int Snmp::Impl::Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallbac
     ex->started = std::chrono::steady_clock::now();
     ex->pdu = pdu;
     ex->pdu.set_request_id(ex->requestId);
-    netsnmp_session* ns = snmp_sess_session(s->handle);
-    SetTiming(ns, target);
-    long long waitMs = ns->timeout / 1000 * (ns->retries + 1);
-    ex->deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs + 2000);
     Exchange* e = ex.get();
     uint64_t id = e->id;
     Exchanges()[id] = std::move(ex);
+    pdu.set_request_id(e->requestId);
+    if (held) {
+        e->unsent = np;
+        // A guard only: the discovery's end sends it or fails it long before.
+        auto probe = Exchanges().find(s->probe);
+        e->deadline = (probe != Exchanges().end() ? probe->second->deadline : std::chrono::steady_clock::now()) +
+                      std::chrono::milliseconds(static_cast<long long>(std::max<unsigned long>(target.get_timeout(), 1)) *
+                                                10 * (std::max(target.get_retry(), 0) + 1) + 2000);
+        s->held.push_back(id);
+        return SNMP_CLASS_SUCCESS;
+    }
 
-    if (!snmp_sess_async_send(s->handle, np, NetCallback, reinterpret_cast<void*>(static_cast<uintptr_t>(id)))) {
-        // The library may also have called back for this failure: report it once, here.
-        snmp_free_pdu(np);
-        status = e->done ? e->status : StatusFromNetSnmpError(ns->s_snmp_errno);
-        if (status == SNMP_CLASS_SUCCESS || status == SNMP_CLASS_ASYNC_RESPONSE) status = SNMP_CLASS_TL_FAILED;
+    status = Send(*s, e, np);
+    if (status != SNMP_CLASS_SUCCESS) {
         finished.erase(std::remove(finished.begin(), finished.end(), id), finished.end());
         Exchanges().erase(id);
         return status;
     }
-    pdu.set_request_id(e->requestId);
     if (async) return SNMP_CLASS_SUCCESS;
 
-    // Wait on this session alone; replies to asynchronous requests read meanwhile are queued.
-    while (!e->done) {
-        int numfds = 0, block = 1;
-        fd_set fds;
-        FD_ZERO(&fds);
-        timeval tv{};
-        snmp_sess_select_info(s->handle, &numfds, &fds, &tv, &block);
-        timeval fallback{0, 100000};
-        int n = select(numfds, &fds, nullptr, nullptr, block ? &fallback : &tv);
-        if (n < 0 && errno != EINTR) {
-            Complete(e, SNMP_CLASS_TL_FAILED);
-            break;
-        }
-        if (n > 0) snmp_sess_read(s->handle, &fds);
-        snmp_sess_timeout(s->handle);
-        if (!e->done && std::chrono::steady_clock::now() > e->deadline) Complete(e, SNMP_CLASS_TIMEOUT);
-    }
+    Await(*s, e);
     status = e->status;
     Pdu result = std::move(e->pdu);
     Exchanges().erase(id);
@@ -526,6 +649,43 @@ int Snmp::Impl::Run(int command, Pdu& pdu, const SnmpTarget& target, SnmpCallbac
     }
     pdu.set_error_status(status);
     return status;
+}
+
+// Sends np for the exchange, with the exchange's target's timing; np is the library's then.
+int Snmp::Impl::Send(NetSession& s, Exchange* e, netsnmp_pdu* np)
+{
+    netsnmp_session* ns = snmp_sess_session(s.handle);
+    SetTiming(ns, *e->target);
+    long long waitMs = ns->timeout / 1000 * (ns->retries + 1);
+    e->deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs + 2000);
+    if (snmp_sess_async_send(s.handle, np, NetCallback, reinterpret_cast<void*>(static_cast<uintptr_t>(e->id))))
+        return SNMP_CLASS_SUCCESS;
+    // The library may also have called back for this failure: report it once, here.
+    snmp_free_pdu(np);
+    int status = e->done ? e->status : StatusFromNetSnmpError(ns->s_snmp_errno);
+    if (status == SNMP_CLASS_SUCCESS || status == SNMP_CLASS_ASYNC_RESPONSE) status = SNMP_CLASS_TL_FAILED;
+    return status;
+}
+
+// Waits on this session alone; replies to asynchronous requests read meanwhile are queued.
+void Snmp::Impl::Await(NetSession& s, Exchange* e)
+{
+    while (!e->done) {
+        int numfds = 0, block = 1;
+        fd_set fds;
+        FD_ZERO(&fds);
+        timeval tv{};
+        snmp_sess_select_info(s.handle, &numfds, &fds, &tv, &block);
+        timeval fallback{0, 100000};
+        int n = select(numfds, &fds, nullptr, nullptr, block ? &fallback : &tv);
+        if (n < 0 && errno != EINTR) {
+            Complete(e, SNMP_CLASS_TL_FAILED);
+            break;
+        }
+        if (n > 0) snmp_sess_read(s.handle, &fds);
+        snmp_sess_timeout(s.handle);
+        if (!e->done && std::chrono::steady_clock::now() > e->deadline) Complete(e, SNMP_CLASS_TIMEOUT);
+    }
 }
 
 void Snmp::Impl::PollSession(NetSession& s)
@@ -673,7 +833,15 @@ int Snmp::process_pending_events()
     auto now = std::chrono::steady_clock::now();
     for (auto& kv : Exchanges()) {
         Exchange& ex = *kv.second;
-        if (ex.owner == d_.get() && ex.async && !ex.done && now > ex.deadline) Complete(&ex, SNMP_CLASS_TIMEOUT);
+        if (ex.owner == d_.get() && (ex.async || ex.probe) && !ex.done && !ex.unsent && now > ex.deadline)
+            Complete(&ex, SNMP_CLASS_TIMEOUT);
+    }
+    d_->EndFinishedDiscoveries();
+    now = std::chrono::steady_clock::now();
+    for (auto& kv : Exchanges()) {
+        Exchange& ex = *kv.second;
+        if (ex.owner == d_.get() && ex.async && !ex.done && ex.unsent && now > ex.deadline)
+            Complete(&ex, SNMP_CLASS_TIMEOUT);
     }
 
     int delivered = 0;

@@ -3,9 +3,12 @@
 // One Snmp object serves any number of targets; it keeps one net-snmp session (one UDP
 // socket) per target parameter set, opened at the first request to it. For SNMPv3 the
 // agent's engine is discovered then, bounded by the target's time-out and retries, and again
-// after a time-out (the agent may have come back with another engine). After a failed
-// discovery the target's requests fail at once with its status until a back-off has passed
-// (five discovery times, at least a second), so an unreachable agent does not hold the window.
+// after a time-out (the agent may have come back with another engine). A synchronous request
+// waits for the discovery; an asynchronous one never does: it is held until the discovery
+// ends (read by the pump), then sent, or failed through its callback with the discovery's
+// status (SNMP_CLASS_TIMEOUT for a silent agent). After a failed discovery the target's
+// requests fail at once with its status until a back-off has passed (five discovery times, at
+// least a second), so an unreachable agent does not hold the window.
 //
 // Synchronous calls block until the reply, the time-out or a failure, and return the status:
 // SNMP_CLASS_SUCCESS, the agent's error status (1..18, the reply's bindings in pdu), or a

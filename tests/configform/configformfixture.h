@@ -159,10 +159,13 @@ protected:
     }
 
     // Requests of a kind, in order, once at least `count` of them are logged (the agent logs
-    // a request after answering it) or 3 s have passed.
+    // a request after answering it) and with every request answered so far.
     std::vector<SimRequest> Of(const std::string& kind, size_t count = 0) const
     {
-        if (count > 0) WaitFor([&] { return Of(kind).size() >= count; }, 3000);
+        if (count > 0) {
+            WaitFor([&] { return Of(kind).size() >= count; });
+            agent_->Sync();
+        }
         std::vector<SimRequest> out;
         for (const SimRequest& r : agent_->Requests())
             if (r.kind == kind) out.push_back(r);

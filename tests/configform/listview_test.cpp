@@ -286,12 +286,12 @@ TEST_F(ListViewTest, TheEditPageWaitsForARunningWalk)
 {
     Open();
     Run([&] {
-        // Every answer from now on takes longer than a second (and comes before the timeout).
-        request->Request.timeout = 300;
+        // Every answer from now on takes longer than a second (and comes well before the time-out).
+        request->Request.timeout = kPatientTimeout;
         agent_->Control("fault delay 1100");
         size_t before = Of("GETNEXT", 4).size();
         Click(table->BtnPanel->RefreshBtn);
-        ASSERT_TRUE(WaitFor([&] { return ListView()->Items()->Count() == 1; }, 4000));
+        ASSERT_TRUE(WaitFor([&] { return ListView()->Items()->Count() == 1; }));
         ListView()->SetSelected(Row(0));
         bool busyAtPage = true;
         size_t stepsAtPage = 0;
@@ -336,7 +336,7 @@ TEST_F(ListViewTest, EditClickedWhileRowsArriveOpensThePageAfterTheWalk)
             busyAtPage = request->Busy;
         });
         Click(table->BtnPanel->RefreshBtn);
-        EXPECT_TRUE(WaitFor([&] { return pageOpened; }, 5000));
+        EXPECT_TRUE(WaitFor([&] { return pageOpened; }));
         EXPECT_TRUE(clicked);
         EXPECT_FALSE(busyAtPage);  // the walk ended (as any Edit ends it) before the page opened
         ListView()->OnChange = nullptr;
@@ -351,7 +351,7 @@ TEST_F(ListViewTest, ClosingTheFormWhileTheEditPageWaitsClosesItAfterTheWalk)
     size_t before = 0;
     Run([&] {
         before = Of("GETNEXT", 4).size();
-        request->Request.timeout = 300;
+        request->Request.timeout = kPatientTimeout;
         agent_->Control("fault delay 400");
         Click(table->BtnPanel->RefreshBtn);
         OnPage([&](TSNMPPanel*) { pageOpened = true; });

@@ -90,10 +90,12 @@ protected:
         return out;
     }
     void Mark() { mark_ = agent->Requests().size(); }
-    // The SETs logged since Mark(), once at least `count` are there.
+    // The SETs logged since Mark(), once at least `count` are there, with every request
+    // answered so far.
     std::vector<SimRequest> Sets(size_t count = 1) const
     {
-        WaitFor([&] { return Since("SET").size() >= count; }, 3000);
+        WaitFor([&] { return Since("SET").size() >= count; });
+        Settle();
         return Since("SET");
     }
 

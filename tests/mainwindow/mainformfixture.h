@@ -50,12 +50,15 @@ protected:
         Made();
         return form;
     }
-    // The main window on the simulated agent: SNMPv2c through the device settings file.
+    // The main window on the simulated agent: SNMPv2c through the device settings file. The
+    // requests made after it (the forms') are patient unless a test or a form sets otherwise.
     TMainForm* MakeOn(const SimAgent& agent)
     {
         dir.Write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(agent.Port()) +
                                        "\nVersion=1\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
-        return Make({"/I127.0.0.1", "/Rpublic", "/Wprivate"});
+        Make({"/I127.0.0.1", "/Rpublic", "/Wprivate"});
+        QzSNMPTimeout = kPatientTimeout;
+        return form;
     }
     // Shows the window and waits for its first activation (front panel, menu states).
     void ShowAndActivate()

@@ -77,7 +77,8 @@ protected:
 
     std::vector<SimRequest> Log(size_t count) const
     {
-        agent->WaitForRequests(count, 3000);
+        agent->WaitForRequests(count);
+        agent->Sync();
         return agent->Requests();
     }
 

@@ -113,11 +113,14 @@ protected:
         QzSNMPSecurity.version = static_cast<uint8_t>(version);
         QzSNMPSecurity.readCommunity = "public";
         QzSNMPSecurity.writeCommunity = "private";
+        QzSNMPTimeout = kPatientTimeout;  // a test about time-outs sets its own
     }
-    // The log once it holds at least `count` requests (the agent writes each line after its reply).
+    // The log once it holds at least `count` requests and every request answered so far (the
+    // agent writes each line after its reply).
     std::vector<SimRequest> Log(size_t count) const
     {
-        agent_->WaitForRequests(count, 3000);
+        agent_->WaitForRequests(count);
+        agent_->Sync();
         return agent_->Requests();
     }
     // True when, after a moment, the agent has seen no request at all.

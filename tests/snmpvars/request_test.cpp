@@ -50,6 +50,7 @@ protected:
     {
         Start(kPortLines, version);
         r_ = std::make_unique<QzSNMPRequest>();
+        r_->retries = 0;  // requests are counted
         r_->varList = QzSNMPVarList(kPortVars, MVT_FMV, 1);
     }
     std::unique_ptr<QzSNMPRequest> r_;
@@ -69,6 +70,7 @@ TEST_F(RequestTest, ScalarGet)
         {nullptr},
     };
     QzSNMPRequest r;
+    r.retries = 0;  // requests are counted
     r.varList = QzSNMPVarList(vars, SVT_SV, 0);
     EXPECT_EQ(RaisedCode([&] { r.Get(true); }), -102);  // the missing object
     EXPECT_EQ(RowOf(r.varList), (Row{"VRX-6120", "11:47:04.00", "", "1.3.6.1.4.1.171.10.70.2", "(NULL)"}));
@@ -169,6 +171,7 @@ TEST_F(RequestTest, SetOfOneRowAddressesItByItsKeys)
         {nullptr},
     };
     QzSNMPRequest r;
+    r.retries = 0;  // requests are counted
     r.varList = QzSNMPVarList(vars, MVT_UMV, 2);
     Row values = {"ab", "xyz", "56", "lab \"one\"", "createAndGo"};
     for (int i = 0; i < 5; ++i) *r.varList.Items(i).value = values[static_cast<size_t>(i)];
@@ -231,6 +234,7 @@ TEST_F(RequestTest, PartialSetSendsTheListedItemsAndRestoresTheList)
         {nullptr},
     };
     QzSNMPRequest r;
+    r.retries = 0;  // requests are counted
     r.varList = QzSNMPVarList(vars, SVT_SV, 0);
     for (int i = 0; i < 4; ++i) *r.varList.Items(i).value = "v" + std::to_string(i);
     TStringList values;
@@ -350,6 +354,7 @@ TEST_F(RequestTest, AgentErrors)
                               {"1.3.6.1.2.1.1.6", "Location", sxDisplayStr, acReadOnly},
                               {nullptr}};
     QzSNMPRequest r;
+    r.retries = 0;  // requests are counted
     r.varList = QzSNMPVarList(vars, SVT_SV, 0);
     AnsiString text;
     EXPECT_EQ(RaisedCode([&] { r.Get(true); }, &text), -105);
@@ -425,6 +430,7 @@ TEST_F(RequestTest, EmptyTablesEndWithoutAnErrorInEveryVersion)
                "column 1.3.6.1.4.1.99999.1.1.3 rw integer"},
               version);
         QzSNMPRequest r;
+        r.retries = 0;  // requests are counted
         r.varList = QzSNMPVarList(kPortVars, MVT_FMV, 1);
         EXPECT_FALSE(r.Get(true)) << version;
         AsyncWalk walk{r};
@@ -482,6 +488,7 @@ TEST_F(RequestTest, AFaultyAgentThatRepeatsFailsTheWalkKeepingTheRowsBefore)
     // Column 2 answers its first row again and again.
     Start(With(kPortLines, {std::string("fault repeat ") + Col(2)}));
     QzSNMPRequest r;
+    r.retries = 0;  // requests are counted
     r.varList = QzSNMPVarList(kPortVars, MVT_FMV, 1);
     ASSERT_TRUE(r.Get(true));
     EXPECT_EQ(RowOf(r.varList), (Row{"1", "port1", "10"}));
@@ -524,6 +531,7 @@ TEST_F(RequestTest, KeysOfASparseRowComeFromTheColumnsThatHaveIt)
            "1.3.6.1.4.1.99999.1.1.2.2 string port2", "1.3.6.1.4.1.99999.1.1.3.2 integer 100",
            "1.3.6.1.4.1.99999.1.1.3.3 integer 1000"});
     QzSNMPRequest r;
+    r.retries = 0;  // requests are counted
     r.varList = QzSNMPVarList(kPortVars, MVT_FMV, 1);
     ASSERT_TRUE(r.Get(true));
     ASSERT_TRUE(r.Get(false));
@@ -545,6 +553,7 @@ TEST_F(RequestTest, AColumnOfAnotherTableWithALongerIndexDoesNotMoveTheWrite)
                             std::string(other) + ".3.0 integer 13"}));
     const UISnmpVar vars[] = {kPortVars[0], {other, "Number", sxInteger, acReadOnly}, kPortVars[2], {nullptr}};
     QzSNMPRequest r;
+    r.retries = 0;  // requests are counted
     r.varList = QzSNMPVarList(vars, MVT_FMV, 1);
     EXPECT_EQ(WalkSync(r), (std::vector<Row>{{"1", "11", "10"}, {"2", "12", "100"}, {"3", "13", "1000"}}));
     r.varList = QzSNMPVarList(vars, MVT_FMV, 1);
@@ -566,6 +575,7 @@ TEST_F(RequestTest, AColumnsWalkDoesNotRunIntoALongerColumnNumber)
            "1.3.6.1.4.1.99999.1.1.20.1 string other1", "1.3.6.1.4.1.99999.1.1.20.2 string other2"});
     const UISnmpVar vars[] = {kPortVars[0], kPortVars[1], {nullptr}};
     QzSNMPRequest r;
+    r.retries = 0;  // requests are counted
     r.varList = QzSNMPVarList(vars, MVT_FMV, 1);
     EXPECT_EQ(WalkSync(r), (std::vector<Row>{{"1", "port1"}, {"2", "port2"}}));
     EXPECT_EQ(Log(3).size(), 3u);
@@ -626,6 +636,7 @@ TEST_F(RequestTest, SnmpV3Get)
     QzSNMPSecurity.privProtocol = 2;
     QzSNMPSecurity.privPassword = "privpass1";
     QzSNMPRequest r;
+    r.retries = 0;  // requests are counted
     const UISnmpVar vars[] = {{"1.3.6.1.4.1.99999.9", "Secret", sxDisplayStr, acReadOnly}, {nullptr}};
     r.varList = QzSNMPVarList(vars, SVT_SV, 0);
     r.Get(true);

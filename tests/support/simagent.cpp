@@ -104,7 +104,8 @@ SimAgent::SimAgent(const SimAgentOptions& options)
         pid_ = -1;
         throw std::runtime_error("SimAgent: cannot start " + args[0] + ": " + std::strerror(rc));
     }
-    std::string first = ReadFirstLine(out[0], 20000);
+    // A bound only: a sanitizer build of the agent on a loaded machine takes many seconds.
+    std::string first = ReadFirstLine(out[0], 120000);
     close(out[0]);
     if (first.rfind("PORT ", 0) == 0) port_ = std::atoi(first.c_str() + 5);
     if (port_ <= 0) {
@@ -183,7 +184,7 @@ void SimAgent::Control(const std::vector<std::string>& lines)
             }
             return last >= controlLines_;
         },
-        10000);
+        120000);
     if (!done) throw std::runtime_error("SimAgent: the agent did not apply its control lines");
     if (!refused.empty()) throw std::runtime_error("SimAgent: refused " + refused);
 }

@@ -48,7 +48,7 @@ public:
     // Every request logged so far, oldest first.
     std::vector<SimRequest> Requests() const;
     // Waits (processing Qt events) until at least `count` requests are logged.
-    bool WaitForRequests(size_t count, int ms = 5000) const;
+    bool WaitForRequests(size_t count, int ms = 20000) const;
 
     // Applies data-file lines while the agent runs ("<oid> <type> <value>", "unset <oid>",
     // "fault ..."), in order, and returns once the agent has applied them; throws

@@ -47,7 +47,13 @@ private:
 };
 
 // Runs the Qt event loop until `done` is true or `ms` milliseconds have passed; returns done().
+// The default bound is long: it only decides how soon a failing test gives up, and a loaded
+// machine may take seconds for what takes milliseconds alone.
 template <class F>
-bool WaitFor(F done, int ms = 5000);
+bool WaitFor(F done, int ms = 20000);
+
+// Hundredths of a second: a time-out for requests in tests that are not about time-outs, long
+// enough that no request is sent again on a loaded machine.
+constexpr int kPatientTimeout = 2000;
 
 #include "tests/support/testsupport_impl.h"

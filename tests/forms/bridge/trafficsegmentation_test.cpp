@@ -96,7 +96,8 @@ TEST_F(TrafficSegmentationTest, SetWritesTheEightOctetsOfTheSelectedPortAndReads
 TEST_F(TrafficSegmentationTest, RefreshOrSetWhileTheFirstReadRunsSaysRefreshNotComplete)
 {
     StartSwitch();
-    agent->Control("fault drop 1");  // the first read waits for its retry
+    QzSNMPTimeout = 100;
+    agent->Control("fault drop 1");  // the first read waits for its retry, 1 s
     RunMenu<TTrafficSegmentationForm>(
         // At once: the body then runs outside the walk's own row handler.
         "TrafficSegmentationTable1", [](TTrafficSegmentationForm*) { return true; },
@@ -105,7 +106,7 @@ TEST_F(TrafficSegmentationTest, RefreshOrSetWhileTheFirstReadRunsSaysRefreshNotC
             Click(f->BT_Get);
             f->BT_SetClick(f->BT_Set);
             EXPECT_EQ(Texts(), (std::vector<std::string>{"Refresh not complete", "Refresh not complete"}));
-            EXPECT_TRUE(WaitFor([&] { return f->Ready; }, 8000));
+            EXPECT_TRUE(WaitFor([&] { return f->Ready; }));
             EXPECT_EQ(f->LV_TrafficForward->Items()->Count(), 27);
         });
 }

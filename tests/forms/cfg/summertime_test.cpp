@@ -82,7 +82,8 @@ protected:
             }
             return out;
         };
-        WaitFor([&] { return summer().size() >= count; }, 3000);
+        WaitFor([&] { return summer().size() >= count; });
+        Settle();
         return summer();
     }
     std::vector<std::vector<std::string>> SetVarbinds(size_t count) const

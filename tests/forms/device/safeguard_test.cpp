@@ -161,7 +161,7 @@ TEST_F(SafeguardTest, ARefusedSetEndsTheSequenceAndRestoresTheFlags)
 
         Mark();
         Click(f->btnGet);
-        ASSERT_TRUE(WaitFor([&] { return !Since("GET").empty(); }, 3000));  // logged once answered
+        ASSERT_TRUE(WaitFor([&] { return !Since("GET").empty(); }));  // logged once answered
         std::vector<SimRequest> gets = Since("GET");
         ASSERT_EQ(gets.size(), 1u);
         EXPECT_EQ(gets[0].varbinds.size(), 5u);

@@ -22,7 +22,8 @@ protected:
     // logged (the agent may log a request after it has answered it).
     std::vector<std::string> Gets(size_t count = 1) const
     {
-        WaitFor([&] { return Since("GET").size() >= count; }, 3000);
+        WaitFor([&] { return Since("GET").size() >= count; });
+        Settle();
         std::vector<std::string> out;
         for (const SimRequest& r : Since("GET")) {
             std::string oids;

@@ -23,7 +23,7 @@ CTarget AgentTest::Community(snmp_version v, const char* read, const char* write
 {
     CTarget t(UdpAddress(agent_.Address()), read, write);
     t.set_version(v);
-    t.set_timeout(100);
+    t.set_timeout(kPatientTimeout);
     t.set_retry(1);
     return t;
 }
@@ -34,7 +34,7 @@ UTarget AgentTest::User(const char* name, int auth, const char* authPass, int pr
     UTarget t(UdpAddress(agent_.Address()));
     t.set_security_name(name);
     t.set_security_model(SNMP_SECURITY_MODEL_USM);
-    t.set_timeout(100);
+    t.set_timeout(kPatientTimeout);
     t.set_retry(1);
     return t;
 }

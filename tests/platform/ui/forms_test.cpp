@@ -135,7 +135,7 @@ TEST(Form, CaFreeReleasesOnceWhetherOrNotTheCallerDeletes)
         QPointer<QObject> alive(form);
         Later([form] { form->Close(); });
         form->ShowModal();
-        EXPECT_TRUE(WaitFor([&] { return alive.isNull(); }, 2000));
+        EXPECT_TRUE(WaitFor([&] { return alive.isNull(); }));
     }
     {
         // Not modal: hide for caHide, destroyed for caFree.
@@ -282,7 +282,7 @@ TEST(Form, ActivatedAtEveryShowingAndAgainWhenAModalFormCloses)
     ProbeForm dialog(nullptr);
     for (int i = 0; i < 2; ++i) {
         Later([&dialog] {
-            WaitFor([&] { return dialog.isActiveWindow(); }, 2000);
+            WaitFor([&] { return dialog.isActiveWindow(); });
             dialog.Close();
         });
         dialog.ShowModal();

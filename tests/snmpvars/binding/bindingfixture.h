@@ -118,8 +118,8 @@ protected:
     }
     void TearDown() override { delete form; }
 
-    // The number of logged requests of a kind, once at least atLeast are there and a moment
-    // has passed (the agent logs a request after its reply).
+    // The number of logged requests of a kind, once at least atLeast are there and every
+    // request answered so far is logged (the agent logs a request after its reply).
     size_t Count(const std::string& kind, size_t atLeast = 0) const
     {
         auto count = [&] {
@@ -128,8 +128,8 @@ protected:
                 if (r.kind == kind) ++n;
             return n;
         };
-        WaitFor([&] { return count() >= atLeast; }, 3000);
-        WaitFor([] { return false; }, 30);
+        WaitFor([&] { return count() >= atLeast; });
+        agent_->Sync();
         return count();
     }
 

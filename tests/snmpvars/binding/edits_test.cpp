@@ -102,7 +102,7 @@ TEST_F(EditsTest, AWalkThatFailsHalfWayLeavesTheListViewPainting)
             EXPECT_TRUE(IsResultLine(LinesOf(memo).back(), "Get", genErr.std()));
         }
         EXPECT_EQ(lv->Items()->Count(), 2);
-        EXPECT_TRUE(WaitFor([&] { return lv->updatesEnabled(); }, 3000)) << int(mode);
+        EXPECT_TRUE(WaitFor([&] { return lv->updatesEnabled(); })) << int(mode);
         r.reset();
         delete lv;
     }

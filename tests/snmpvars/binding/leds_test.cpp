@@ -153,7 +153,6 @@ TEST_F(LedsTest, LedsFollowTheSwitchAndResetWhenItFallsSilent)
     leds->CreateLeds(0, {"3,5,7,9,19,21", &portMap, panel, 1, 7, stRectangle, 6, 6});
     leds->SetMessageControl(bar->Panels()->Items(0));
     leds->Request.varList.description = " Led Status";
-    leds->Request.timeout = 20;
     leds->Request.retries = 0;
     leds->StartPolling(300);
     EXPECT_EQ(leds->PollTimer->Interval(), 3000u);
@@ -184,6 +183,7 @@ TEST_F(LedsTest, LedsFollowTheSwitchAndResetWhenItFallsSilent)
     EXPECT_EQ(Painted(1), kRed);
 
     // The switch stops answering: every LED back to its default colour, the error in the panel.
+    leds->Request.timeout = 20;
     agent_->Control("fault drop all");
     leds->PollTimer->SetInterval(30);
     ASSERT_TRUE(WaitFor([&] { return bar->Panels()->Items(0)->Text().Pos("timed out") > 0; }));

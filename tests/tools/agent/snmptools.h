@@ -27,10 +27,11 @@ std::vector<std::string> V3(const std::string& user, const std::string& level,
                             const std::string& priv = "", const std::string& privPass = "");
 
 // Runs `tool` (snmpget, snmpset, ...) against the agent with the given security arguments,
-// one try and `timeout` seconds, then `args` (OIDs and values).
+// one try and `timeout` seconds (long by default: a loaded machine answers late), then `args`
+// (OIDs and values).
 ToolResult Snmp(const SimAgent& agent, const std::string& tool,
                 const std::vector<std::string>& security, const std::vector<std::string>& args,
-                const std::string& timeout = "5");
+                const std::string& timeout = "20");
 
 std::vector<ToolVarbind> Parse(const std::string& out);
 
