@@ -289,10 +289,11 @@ TEST_F(VlanStaticTest, AVlanWithAShortPortListIsShownAsFarAsItGoesAndCanBeSetAnd
     });
 }
 
-// A Refresh or Add pressed while the walk runs: the list ends with one whole walk and its
-// count, and the switch sees the older walk stop before the newer one starts. The press comes
-// once the first row is in: inside that row's handling, or after it, while the next step is out.
-TEST_F(VlanStaticTest, APressWhileTheWalkRunsEndsWithOneWholeWalk)
+// A second read of the list while its walk runs (the binding asked again): the list ends with
+// one whole walk and its count, and the switch sees the older walk stop before the newer one
+// starts. An Add pressed meanwhile starts nothing. The second read comes once the first row is
+// in: inside that row's handling, or after it, while the next step is out.
+TEST_F(VlanStaticTest, ASecondReadWhileTheWalkRunsEndsWithOneWholeWalk)
 {
     struct Case {
         const char* name;
@@ -304,7 +305,7 @@ TEST_F(VlanStaticTest, APressWhileTheWalkRunsEndsWithOneWholeWalk)
     const Case cases[] = {
         {"Refresh inside the first row", false, true, four},
         {"Refresh after the first row", false, false, four},
-        {"Add after the first row", true, false, {"1", "10", "20", "30", "40"}},
+        {"Add after the first row", true, false, four},
     };
     StartSwitch();
     Open([&](TVlanStaticForm* f) {
@@ -312,7 +313,6 @@ TEST_F(VlanStaticTest, APressWhileTheWalkRunsEndsWithOneWholeWalk)
         TListView* lv = f->LV_dot1qVlanStaticEntry;
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
-            TButton* button = c.add ? f->AddBtn : f->RefreshBtn;
             bool pressed = false;
             bool busyWhenPressed = false;
             auto press = std::make_shared<std::function<void()>>([&] {
@@ -322,8 +322,10 @@ TEST_F(VlanStaticTest, APressWhileTheWalkRunsEndsWithOneWholeWalk)
                 if (c.add) {
                     f->ED_VLANID->SetText("40");
                     f->ED_VLANName->SetText("lab");
+                    Click(f->AddBtn);
+                } else {
+                    f->StaticRequest->Get();
                 }
-                Click(button);
             });
             QMetaObject::Connection hook;
             if (c.insideTheRow)
@@ -354,12 +356,12 @@ TEST_F(VlanStaticTest, APressWhileTheWalkRunsEndsWithOneWholeWalk)
                     asked.push_back(r.varbinds[0].oid.substr(kStatic.size()));
             std::vector<std::string> lastWalk{"1"};
             for (const std::string& row : c.rows) lastWalk.push_back("1." + row);
-            EXPECT_EQ(std::count(asked.begin(), asked.end(), "1"), 2);
+            EXPECT_EQ(std::count(asked.begin(), asked.end(), "1"), c.add ? 1 : 2);
             auto start = std::find(asked.rbegin(), asked.rend(), "1");
             if (start != asked.rend()) {
                 EXPECT_EQ(std::vector<std::string>(start.base() - 1, asked.end()), lastWalk);
             }
-            EXPECT_EQ(Since("SET").size(), c.add ? 1u : 0u);
+            EXPECT_TRUE(Since("SET").empty());
         }
     });
 }

@@ -154,6 +154,6 @@ TEST(Timeout, RetriesSendExactlyOnceMore)
         auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
         EXPECT_EQ(port.Count(), retry + 1) << "retry " << retry;
         EXPECT_GE(ms, 100 * (retry + 1) - 5) << "retry " << retry;
-        EXPECT_LT(ms, 100 * (retry + 1) + 1500) << "retry " << retry;
+        EXPECT_LT(ms, 100 * (retry + 1) + 5000) << "retry " << retry;  // not a wait for more
     }
 }
