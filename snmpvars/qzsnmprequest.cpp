@@ -95,20 +95,32 @@ QzSNMPRequest::~QzSNMPRequest()
     }
 }
 
-void QzSNMPRequest::Withdraw()
+namespace {
+
+// Cancels the exchanges waiting for their answer that `keep` does not keep; one whose callback
+// is running is always left to end.
+template <class Pending, class Keep>
+void DropPending(Pending& pending, int& outstanding, Keep keep)
 {
-    enabled = 0;
-    for (auto it = pending_.begin(); it != pending_.end();) {
-        AsyncContext* c = *it;
-        if (c->delivering) {
+    for (auto it = pending.begin(); it != pending.end();) {
+        auto* c = *it;
+        if (c->delivering || keep(c)) {
             ++it;
             continue;
         }
         if (QzSNMPSession) QzSNMPSession->cancel_all(c);
         delete c;
-        it = pending_.erase(it);
+        it = pending.erase(it);
         --outstanding;
     }
+}
+
+}  // namespace
+
+void QzSNMPRequest::Withdraw()
+{
+    enabled = 0;
+    DropPending(pending_, outstanding, [](auto*) { return false; });
 }
 
 void QzSNMPRequest::LoadSettings()
@@ -461,17 +473,7 @@ void QzSNMPRequest::SetAsync(const QzSNMPDoneEvent& onDone, bool readBack, const
 
 void QzSNMPRequest::WithdrawReads()
 {
-    for (auto it = pending_.begin(); it != pending_.end();) {
-        AsyncContext* c = *it;
-        if (c->command == Command::Set || c->delivering) {
-            ++it;
-            continue;
-        }
-        if (QzSNMPSession) QzSNMPSession->cancel_all(c);
-        delete c;
-        it = pending_.erase(it);
-        --outstanding;
-    }
+    DropPending(pending_, outstanding, [](auto* c) { return c->command == Command::Set; });
 }
 
 void QzSNMPRequest::Callback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* data)
