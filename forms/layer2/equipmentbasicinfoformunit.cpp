@@ -13,8 +13,8 @@ const TResComponent kComponents[] = {
     {"TPanel",       "Panel2",       nullptr,    0,   0,   0,   0, alClient, "", nullptr, rfBevelNone},
     {"TMemo",        "Memo1",        "Panel2",   0,   0,   0,  39, alBottom, nullptr, nullptr, rfReadOnly},
     {"TPanel",       "Panel4",       "Panel2",   0,   0,   0,   0, alClient, "", nullptr, rfBevelNone},
-    {"TLabel",       "Label1",       "Panel4",   8,  12, 118,  16, alNone, "Equipment Capacity"},
-    {"TEdit",        "Edit1",        "Panel4", 128,  10, 234,  21, alNone, "Fan, Redundant Power and Stacking"},
+    {"TLabel",       "Label1",       "Panel4",   8,  12, 124,  16, alNone, "Equipment Capacity"},
+    {"TEdit",        "Edit1",        "Panel4", 134,  10, 234,  21, alNone, "Fan, Redundant Power and Stacking"},
     {"TLabel",       "Label5",       "Panel4",   8,  40, 110,  16, alNone, "Stack Mode"},
     {"TComboBox",    "cbxStackMode", "Panel4", 124,  38, 120,  21, alNone, nullptr, nullptr, rfDropDownList},
     {"TLabel",       "Label2",       "Panel4",   8,  68, 110,  16, alNone, "Max Supported Units", nullptr, rfHidden},
@@ -25,7 +25,7 @@ const TResComponent kComponents[] = {
     {"TEdit",        "Edit4",        "Panel4", 124, 122, 120,  21, alNone, nullptr, nullptr, rfHidden | rfReadOnly},
     {nullptr},
 };
-const TResForm kLayout = {"EquipmentBasicInfoForm", "Equiment Basic Information", 465, 134, poMainFormCenter,
+const TResForm kLayout = {"EquipmentBasicInfoForm", "Equiment Basic Information", 471, 134, poMainFormCenter,
                           bsSizeable, kComponents};
 
 }  // namespace

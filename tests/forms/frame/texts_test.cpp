@@ -57,7 +57,7 @@ TEST_F(TextsTest, LongestValuesAndCaptionsFitTheirControls)
 {
     StartSwitch();
     ExpectFits<TVLanPortInfomationForm>({"AcceptableFrameTypes", "GvrpStatus", "IngressFiltering"});
-    ExpectFits<TEquipmentBasicInfoForm>({"Edit1"});
+    ExpectFits<TEquipmentBasicInfoForm>({"Label1", "Edit1"});
     ExpectFits<TIPv6MaskInfoForm>({"cbxMaskState", "cbxMaskClass", "cbxMaskFlowlabel"});
     ExpectFits<TIpStaticRouteForm>({"btnDefaultRoute"});
     ExpectFits<TRouteRedistributForm>({"Label1", "Label2", "ComboBox1", "ComboBox2"});
