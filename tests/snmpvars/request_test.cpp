@@ -46,6 +46,17 @@ std::vector<std::string> With(std::vector<std::string> lines, std::initializer_l
 
 class RequestTest : public AgentTest {
 protected:
+    // SNMPv3 as the agent's "user admin SHA authpass1 DES privpass1", with privacy.
+    static void UseAdmin()
+    {
+        QzSNMPSecurity.securityModel = 3;
+        QzSNMPSecurity.securityLevel = 3;
+        QzSNMPSecurity.securityName = "admin";
+        QzSNMPSecurity.authProtocol = 3;
+        QzSNMPSecurity.authPassword = "authpass1";
+        QzSNMPSecurity.privProtocol = 2;
+        QzSNMPSecurity.privPassword = "privpass1";
+    }
     void UsePorts(int version = 1)
     {
         Start(kPortLines, version);
@@ -381,15 +392,7 @@ TEST_F(RequestTest, AGetThatLacksAnObjectFailsInEveryVersion)
         Start({"user admin SHA authpass1 DES privpass1", "1.3.6.1.4.1.99999.9.0 string here",
                "1.3.6.1.4.1.99999.7.1 string elsewhere"},
               version);
-        if (version == 3) {
-            QzSNMPSecurity.securityModel = 3;
-            QzSNMPSecurity.securityLevel = 3;
-            QzSNMPSecurity.securityName = "admin";
-            QzSNMPSecurity.authProtocol = 3;
-            QzSNMPSecurity.authPassword = "authpass1";
-            QzSNMPSecurity.privProtocol = 2;
-            QzSNMPSecurity.privPassword = "privpass1";
-        }
+        if (version == 3) UseAdmin();
         QzSNMPRequest r;
         r.varList = QzSNMPVarList(vars, SVT_SV, 0);
         AnsiString text;
@@ -628,13 +631,7 @@ TEST_F(RequestTest, SnmpV3Get)
 {
     Start({"user admin SHA authpass1 DES privpass1", "1.3.6.1.4.1.99999.9.0 string secret"});
     QzSNMPSecurity.version = 3;
-    QzSNMPSecurity.securityModel = 3;
-    QzSNMPSecurity.securityLevel = 3;
-    QzSNMPSecurity.securityName = "admin";
-    QzSNMPSecurity.authProtocol = 3;
-    QzSNMPSecurity.authPassword = "authpass1";
-    QzSNMPSecurity.privProtocol = 2;
-    QzSNMPSecurity.privPassword = "privpass1";
+    UseAdmin();
     QzSNMPRequest r;
     r.retries = 0;  // requests are counted
     const UISnmpVar vars[] = {{"1.3.6.1.4.1.99999.9", "Secret", sxDisplayStr, acReadOnly}, {nullptr}};

@@ -14,6 +14,10 @@ inline const char* const kSysContact = "1.3.6.1.2.1.1.4.0";
 inline const char* const kSysName = "1.3.6.1.2.1.1.5.0";
 
 class AgentTest : public ::testing::Test {
+public:
+    // A request for one object at a security level.
+    static Pdu Get(const char* oid, int level = SNMP_SECURITY_LEVEL_NOAUTH_NOPRIV);
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -23,7 +27,6 @@ protected:
     // Registers the user's credentials and returns a target for it.
     UTarget User(const char* name, int auth, const char* authPass, int priv = SNMP_PRIVPROTOCOL_NONE,
                  const char* privPass = "") const;
-    static Pdu Get(const char* oid, int level = SNMP_SECURITY_LEVEL_NOAUTH_NOPRIV);
 
     TempDir dir_;
     SnmpdProcess agent_{dir_.Path()};

@@ -20,13 +20,7 @@ void Record(int reason, Snmp*, Pdu& pdu, SnmpTarget&, void*)
     g_deliveries.push_back({reason, pdu.get_vb_count() > 0 ? pdu[0].get_printable_value() : ""});
 }
 
-Pdu NameAt(int level)
-{
-    Pdu pdu;
-    pdu += Vb(Oid(kSysName));
-    pdu.set_security_level(level);
-    return pdu;
-}
+Pdu NameAt(int level) { return AgentTest::Get(kSysName, level); }
 
 bool PumpUntil(Snmp& snmp, size_t n)
 {

@@ -193,9 +193,7 @@ TEST(V3Discovery, AfterAFailureRequestsFailAtOnceUntilTheBackOffHasPassed)
     t.set_timeout(10);
     t.set_retry(1);  // a discovery takes 200 ms; the back-off is 1 s
     auto get = [&](bool async) {
-        Pdu pdu;
-        pdu += Vb(Oid(kSysName));
-        pdu.set_security_level(SNMP_SECURITY_LEVEL_AUTH_NOPRIV);
+        Pdu pdu = AgentTest::Get(kSysName, SNMP_SECURITY_LEVEL_AUTH_NOPRIV);
         auto start = std::chrono::steady_clock::now();
         int result = async ? snmp.get(pdu, t, Count, nullptr) : snmp.get(pdu, t);
         auto took = std::chrono::steady_clock::now() - start;
